@@ -1,0 +1,101 @@
+#include "Siec.h"
+
+#include "common/Interakcja.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
+namespace tks {
+
+Tabela nowaTabelaZakresowBr()
+{
+    return Tabela(QStringLiteral("ZakresyBr"),
+                  {{QStringLiteral("IdZakresuBr"), TypPola::Mala},
+                   {QStringLiteral("IdRodzajuStawki"), TypPola::Mala},
+                   {QStringLiteral("LpZakresuBr"), TypPola::Mala},
+                   {QStringLiteral("ZakresOd"), TypPola::Rzeczywista},
+                   {QStringLiteral("BrDoObl"), TypPola::Calkowita},
+                   {QStringLiteral("ZakresDo"), TypPola::Rzeczywista},
+                   {QStringLiteral("Opis"), TypPola::Tekst, 255}});
+}
+
+Tabela nowaTabelaRodzajowStawek()
+{
+    return Tabela(QStringLiteral("RodzajeStawek"),
+                  {{QStringLiteral("IdRodzajuStawki"), TypPola::Mala},
+                   {QStringLiteral("Nazwa"), TypPola::Tekst, 50},
+                   {QStringLiteral("Skrot"), TypPola::Tekst, 2},
+                   {QStringLiteral("NazwaPolaWBazie"), TypPola::Tekst, 4},
+                   {QStringLiteral("LZakrBr"), TypPola::Calkowita}});
+}
+
+void StawkiOdcinkow::przygotuj(std::size_t odcinkow, const std::vector<int>& przedzialyRodzajow)
+{
+    liczby_ = przedzialyRodzajow;
+    poczatki_.assign(liczby_.size(), 0);
+    std::size_t s = 0;
+    for (std::size_t r = 0; r < liczby_.size(); ++r) {
+        poczatki_[r] = int(s);
+        s += std::size_t(std::max(0, liczby_[r]));
+    }
+    szerokosc_ = s;
+    odcinkow_ = odcinkow;
+    wartosci_.assign(odcinkow * szerokosc_, 0);
+}
+
+TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur)
+{
+    TPunkt p;
+    if (kontur.empty())
+        return p;
+    for (const auto& k : kontur) {
+        p.x += k.x;
+        p.y += k.y;
+    }
+    p.x /= double(kontur.size());
+    p.y /= double(kontur.size());
+    return p;
+}
+
+void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
+{
+    static const QString kSeparator = QStringLiteral(";.;");
+    const int n = s.liczbaStacji();
+    QStringList teksty;
+    teksty.reserve(n);
+    for (int i = 0; i < n; ++i)
+        teksty << s.nazwaStacji(i) + kSeparator + QString::number(i);
+
+    QCollator kolator{QLocale(QLocale::Polish, QLocale::Poland)};
+    kolator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> klucze;
+    klucze.reserve(std::size_t(n));
+    for (const auto& t : teksty)
+        klucze.push_back(kolator.sortKey(t));
+    std::vector<int> kolejnosc(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        kolejnosc[std::size_t(i)] = i;
+    std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
+                     [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
+
+    s.StacjeWgNazwy.assign(std::size_t(n), 0);
+    for (int k = 0; k < n; ++k) {
+        const QString& t = teksty[kolejnosc[std::size_t(k)]];
+        // indeks stoi za ostatnim separatorem (nazwa mogłaby zawierać separator)
+        bool ok = false;
+        const int idx = t.mid(t.lastIndexOf(kSeparator) + kSeparator.size()).toInt(&ok);
+        if (ok)
+            s.StacjeWgNazwy[std::size_t(k)] = idx;
+        else if (interakcja)
+            interakcja->komunikat(QStringLiteral("Błedny zapis w pliku ze stacjami"));
+    }
+}
+
+void budujWartosciPochodne(Siec& s, Interakcja* interakcja)
+{
+    budujStacjeWgNazwy(s, interakcja);
+    s.SrodekDomyslny = obliczSrodekDomyslny(s.KonturPolski);
+}
+
+} // namespace tks

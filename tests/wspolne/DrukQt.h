@@ -1,0 +1,9 @@
+#pragma once
+// Czytelne wypisywanie typów Qt w komunikatach GoogleTest.
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join(QStringLiteral(" | ")).toStdString() << ']'; }
