@@ -26,7 +26,7 @@ namespace tks::ui {
 
 namespace {
 
-constexpr int kSzerokoscPanelu = 268;
+constexpr int kSzerokoscPanelu = 296;
 
 const QString kHintZoomIn = QStringLiteral("Powiększanie\r\nskali mapy");
 const QString kHintZoomOut = QStringLiteral("Zmniejszanie skali\r\nmapy");
