@@ -2,23 +2,17 @@
 
 #include "app/Srodowisko.h"
 #include "app/TDM.h"
+#include "common/Tlumaczenia.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taksatura"));
-
     // przyciski okien dialogowych Qt po polsku
-    QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    tks::ui::ZaladujTlumaczeniaQt();
 
     QString blad;
     const auto srodowisko =

@@ -5,11 +5,15 @@
 #include "app/TFrmDroga.h"
 #include "app/TFrmHelp.h"
 #include "common/Interakcja.h"
+#include "common/InterakcjaOkienna.h"
+#include "common/Podpowiedzi.h"
+#include "common/Tlumaczenia.h"
 #include "ui/WspolneOkien.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -28,6 +32,7 @@ private slots:
     void zestawieniaPrzedPierwszymPokazaniem();
     void instrukcjaZamykanaKlawiszemEsc();
     void zamkniecieNiszczyOkna();
+    void polskiePrzyciskiOkienDialogowych();
 };
 
 void TestTDM::napisyKoloryIPrzyciski()
@@ -50,6 +55,9 @@ void TestTDM::napisyKoloryIPrzyciski()
     QVERIFY(dm.BitBtn3->isEnabled());
     QVERIFY(!dm.BitBtn2->isEnabled());       // okna zestawień jeszcze nie ma
     QVERIFY(!dm.BitBtnUsun->isEnabled());    // listy pociągów jeszcze nie ma
+
+    // podpowiedzi po 60 s
+    QVERIFY(qApp->findChild<DlugiePodpowiedzi*>() != nullptr);
 
     // przecinek dziesiętny w całym programie
     QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
@@ -170,6 +178,28 @@ void TestTDM::zamkniecieNiszczyOkna()
     dm.show();
     dm.close();
     QVERIFY(!okno);
+}
+
+void TestTDM::polskiePrzyciskiOkienDialogowych()
+{
+    QVERIFY(ZaladujTlumaczeniaQt());
+    QVERIFY(ZaladujTlumaczeniaQt());   // drugi raz nic nie dokłada
+    // pytanie rdzenia w oknie: Tak / Nie / Anuluj, Esc = Anuluj
+    InterakcjaOkienna io;
+    QStringList napisy;
+    QTimer::singleShot(50, this, [&] {
+        auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!m)
+            return;
+        for (QAbstractButton* b : m->buttons())
+            napisy << test::bezSkrotu(b->text());
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    const Odpowiedz o = io.pytanie(QStringLiteral("Czy zapisać zmiany dla nowego pociągu ?"), QStringLiteral("Uwaga !"),
+                                   Ikona::Ostrzezenie, Przyciski::TakNieAnuluj);
+    napisy.sort();
+    QCOMPARE(napisy, (QStringList{"Anuluj", "Nie", "Tak"}));
+    QCOMPARE(o, Odpowiedz::Anuluj);
 }
 
 QTEST_MAIN(TestTDM)
