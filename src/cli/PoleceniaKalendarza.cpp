@@ -93,15 +93,18 @@ Tabela kalendarzZJson(const QByteArray& json)
         throw BladUzycia(QStringLiteral("Pole \"marks\" musi być obiektem {\"RRRR-MM-DD\": 0 albo 1}."));
     const QJsonObject to = oznaczenia.toObject();
     for (auto it = to.begin(); it != to.end(); ++it) {
-        const QString gdzie = QStringLiteral("Oznaczenie dnia \"%1\"").arg(it.key());
-        const QDate dzien = dataZPola(QJsonValue(it.key()), gdzie);
-        const int dod = liczbaZPola(it.value(), 0, 1, gdzie);
+        const QDate dzien = QDate::fromString(it.key(), QStringLiteral("yyyy-MM-dd"));
+        if (!dzien.isValid())
+            throw BladUzycia(QStringLiteral("Oznaczenie \"%1\": to nie jest data RRRR-MM-DD.").arg(it.key()));
+        const double dod = it.value().toDouble(-1);
+        if (dod != 0 && dod != 1)
+            throw BladUzycia(QStringLiteral("Oznaczenie dnia %1 musi mieć wartość 0 (nie kursuje) albo 1 (kursuje).").arg(it.key()));
         const int w = t.dodajWiersz();
         t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(dzien));
         t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(dzien));
         for (int k = 0; k < 8; ++k)
             t.ustaw(w, QStringLiteral("D%1").arg(k + 1), 0);
-        t.ustaw(w, QStringLiteral("Dod"), dod);
+        t.ustaw(w, QStringLiteral("Dod"), int(dod));
     }
     return t;
 }

@@ -110,7 +110,7 @@ void PrzypiszDniDoZakresow(Kalendarz& k);
 void ZaznaczDni(Kalendarz& k, int a, int b);
 void WyczyscZaznaczenie(Kalendarz& k);
 
-// --- edycja oznaczeń i zakresów ---
+// --- edycja oznaczeń i zakresów (po każdej zmianie wywołujący generuje opis: GenerujOpis) ---
 
 // Zaznaczone dni dostają przeciwieństwo obecnego stanu dnia s (dzień, na którym
 // wciśnięto przycisk myszy): 1, gdy s nie kursuje, inaczej 0.
