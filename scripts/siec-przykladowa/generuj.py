@@ -56,6 +56,15 @@ def buduj_siec(katalog, dziennik):
     return linie, stacje
 
 
+def sprawdz_vmax(katalog):
+    """Najwyższa prędkość w odcinkach prędkości linii zgodna z zestawieniem atrybutów."""
+    for nr, vmax in sorted(zrodla.czytaj_vmax(katalog).items()):
+        if nr in atrybuty.SEKCJE:
+            najw = max(max(poz[1], poz[3].get("vp2", 0) if len(poz) > 3 else 0) for poz in atrybuty.SEKCJE[nr])
+            if najw != vmax:
+                raise ValueError("linia %d: najwyższa prędkość %d, w zestawieniu atrybutów %d" % (nr, najw, vmax))
+
+
 def sekcje_linii(linie, stacje, nr):
     """Odcinki prędkości linii jako lista (km_początku_m, atrybuty), rosnąco.
     Początek podany liczbą (km) tworzy punkt zmiany prędkości."""
@@ -104,7 +113,7 @@ def oznaczenie(s):
     klasa = s.klasa
     if klasa in KODY_TECHNICZNE:
         return KODY_TECHNICZNE[klasa]
-    kody = sorted({w.kod_plk for p in s.punkty for w in p.wiersze if w.kod_plk and len(w.kod_plk) <= 5})
+    kody = sorted({w.kod_stacji for p in s.punkty for w in p.wiersze if w.kod_stacji and len(w.kod_stacji) <= 5})
     return kody[0] if kody else kod_literowy(s.nazwa)
 
 
@@ -213,6 +222,7 @@ def kontur_surowy(pierscien):
 def generuj(katalog):
     """Zwraca (tekst SQL, tabele jako słownik nazwa -> (kolumny, wiersze), dziennik)."""
     dziennik = []
+    sprawdz_vmax(katalog)
     linie, stacje = buduj_siec(katalog, dziennik)
     woj = zrodla.czytaj_wojewodztwa(katalog)
     if sorted(woj) != sorted(slowniki.WOJEWODZTWA):
@@ -259,7 +269,7 @@ def generuj(katalog):
         for v in slowniki.CENNIK[rodzaj][kat]])
     tabele["Swieta"] = (("Data",), [(d,) for d in slowniki.swieta(*slowniki.OKRES_SWIAT)])
 
-    kontrole.sprawdz(tabele, linie, stacje, zrodla.czytaj_kontur_kraju(katalog), dziennik)
+    kontrole.sprawdz(tabele, zrodla.czytaj_kontur_kraju(katalog))
 
     czesci = ["-- Przykładowa sieć kolejowa. Plik wygenerowany: scripts/siec-przykladowa/generuj.py\n"
               "-- Źródła danych i licencje: data/ZRODLA.md. Nie edytować ręcznie.\n"]
@@ -291,7 +301,7 @@ def main(argv=None):
     _, st = tabele["StacjeDoProgramu"]
     _, od = tabele["OdcinkiDoProgramu"]
     print("zapisano %s: linii %d, stacji %d, odcinków %d" % (
-        os.path.relpath(a.wyjscie), len({o[KOLUMNY_ODCINKOW.index("NrLinii")] for o in od}), len(st), len(od)))
+        a.wyjscie, len({o[KOLUMNY_ODCINKOW.index("NrLinii")] for o in od}), len(st), len(od)))
 
 
 if __name__ == "__main__":

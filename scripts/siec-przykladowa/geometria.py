@@ -97,17 +97,6 @@ def punkt_w_wielokacie(p, wielokat) -> bool:
     return wewnatrz
 
 
-def pole_ze_znakiem(wielokat) -> float:
-    """Pole w stopniach kwadratowych (dodatnie przy obiegu przeciwnym do zegara)."""
-    s = 0.0
-    n = len(wielokat)
-    for i in range(n):
-        x1, y1 = wielokat[i]
-        x2, y2 = wielokat[(i + 1) % n]
-        s += x1 * y2 - x2 * y1
-    return s / 2
-
-
 def surowe_xy(dl, szer):
     """Stopnie -> surowe wartości kolumn współrzędnych bazy, z dokładnością 0,01."""
     return round((dl - 14.0) / 0.000006, 2), round((szer - 14.0) / 0.000004, 2)

@@ -206,7 +206,7 @@ def sprawdz_swieta(tabele):
     _wymagaj(len(dni) == 14, "świąt %d, oczekiwano 14", len(dni))
 
 
-def sprawdz(tabele, linie, stacje, kontur_kraju, dziennik):
+def sprawdz(tabele, kontur_kraju):
     st = _jako_slowniki(tabele["StacjeDoProgramu"])
     od = _jako_slowniki(tabele["OdcinkiDoProgramu"])
     sprawdz_stacje(st)

@@ -317,22 +317,3 @@ def wstaw_punkt(linie, stacje, nr, metr, nazwa, id_ob, rodzaj) -> None:
             ps.insert(i + 1, p)
             return
     raise ValueError("linia %d: km %.3f poza zakresem albo w istniejącym punkcie" % (nr, metr / 1000))
-
-
-def skladowe_spojne(stacje, linie) -> list:
-    """Zbiory indeksów stacji połączonych odcinkami, od największego."""
-    uf = ZbioryRozlaczne()
-    for i in range(len(stacje)):
-        uf.znajdz(i)
-    for ps in linie.values():
-        for a, b in zip(ps, ps[1:]):
-            uf.polacz(a.stacja, b.stacja)
-    grupy = defaultdict(set)
-    for i in range(len(stacje)):
-        grupy[uf.znajdz(i)].add(i)
-    return sorted(grupy.values(), key=lambda g: (-len(g), min(g)))
-
-
-def dlugosc_prosta_km(stacje, a, b) -> float:
-    return odleglosc_km(stacje[a].pozycja, stacje[b].pozycja)
-

@@ -44,7 +44,7 @@ class Wiersz:
     szer: Optional[float]
     dl: Optional[float]
     ocena: str
-    kod_plk: str
+    kod_stacji: str
 
 
 def _liczba(s, typ):
@@ -67,7 +67,7 @@ def czytaj_punkty(katalog: str, linie) -> list:
                 id=int(r["point_id"]), linia=linia, nazwa=popraw_nazwe(nazwa), rodzaj=rodzaj,
                 metr=int(r["metrage_m"]), inna_linia=_liczba(r["other_line"], int),
                 szer=_liczba(r["lat"], float), dl=_liczba(r["lon"], float),
-                ocena=r["coord_check"], kod_plk=r["plk_ref"].strip()))
+                ocena=r["coord_check"], kod_stacji=r["plk_ref"].strip()))
     return wynik
 
 
@@ -97,11 +97,13 @@ def _pierscien_zewnetrzny(geometria) -> list:
 
 
 def czytaj_kontur_kraju(katalog: str) -> list:
+    """Kontur lądu kraju [(dł, szer), ...] (jeden wielokąt)."""
     with open(os.path.join(katalog, PLIK_KRAJU), encoding="utf-8") as f:
         dane = json.load(f)
     obiekty = dane["features"] if dane.get("type") == "FeatureCollection" else [dane]
-    geometrie = [o["geometry"] if "geometry" in o else o for o in obiekty]
-    return _pierscien_zewnetrzny(max(geometrie, key=lambda g: len(json.dumps(g))))
+    if len(obiekty) != 1:
+        raise ValueError("kontur kraju: oczekiwano jednego obiektu, jest %d" % len(obiekty))
+    return _pierscien_zewnetrzny(obiekty[0].get("geometry", obiekty[0]))
 
 
 def czytaj_wojewodztwa(katalog: str) -> dict:

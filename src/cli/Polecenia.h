@@ -4,10 +4,18 @@
 
 #include <QStringList>
 
+#include "common/Tabela.h"
+
 namespace tks::cli {
 
 int polecenieBuildNetwork(const QStringList& argumenty);
 int polecenieDumpNetwork(const QStringList& argumenty);
 int polecenieGeo2Map(const QStringList& argumenty);
+int polecenieCalendar(const QStringList& argumenty);
+
+// Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
+// jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data
+// albo wartość D spoza zakresu to BladUzycia.
+Tabela kalendarzZJson(const QByteArray& json);
 
 } // namespace tks::cli

@@ -17,6 +17,7 @@ const char* kPomoc =
     "Polecenia:\n"
     "  build-network --db POŁĄCZENIE [--out PLIK]   wczytanie sieci z bazy i zapis pliku sieci\n"
     "  dump-network [--network PLIK]               cały model sieci jako JSON\n"
+    "  calendar [--network PLIK] < kalendarz.json  dni kursowania i opis kalendarza\n"
     "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n";
 
 } // namespace
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
         {QStringLiteral("build-network"), polecenieBuildNetwork},
         {QStringLiteral("dump-network"), polecenieDumpNetwork},
         {QStringLiteral("geo2map"), polecenieGeo2Map},
+        {QStringLiteral("calendar"), polecenieCalendar},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -1,6 +1,7 @@
 #include "NowyPociag.h"
 
 #include "app/Droga.h"
+#include "calendar/KalendarzPociagu.h"
 #include "common/Daty.h"
 
 #include <QDateTime>
@@ -39,7 +40,7 @@ void TworzNowyPociag(Droga& d)
     p.ustaw(QStringLiteral("LDniKurs"), 0);
     p.ustaw(QStringLiteral("Kursuje"), QStringLiteral("Nie kursuje"));
     p.zatwierdz();
-    // kalendarz domyślny: dokłada podsystem kalendarza (NowyKalendarz)
+    NowyKalendarz(d);
 }
 
 } // namespace tks

@@ -1,0 +1,78 @@
+#pragma once
+// Bieżący pociąg z kalendarzem do testów: prawdziwe święta okresu 2017/2018,
+// wiersze tabeli Kalendarz budowane z kodów reguł.
+
+#include "wspolne/DrukQt.h"
+
+#include "app/Droga.h"
+#include "calendar/KalendarzPociagu.h"
+#include "calendar/OpisKalendarza.h"
+#include "common/Daty.h"
+#include "trains/NowyPociag.h"
+#include "trains/TabelePociagu.h"
+
+#include <QDate>
+#include <QString>
+
+namespace tks::test {
+
+inline double dzien(int r, int m, int d) { return dzienZDaty(QDate(r, m, d)); }
+
+// Święta okresu rozkładu 10-12-2017 .. 08-12-2018.
+inline std::vector<double> swieta2018()
+{
+    return {dzien(2017, 12, 25), dzien(2017, 12, 26), dzien(2018, 1, 1),  dzien(2018, 1, 6),  dzien(2018, 4, 1),
+            dzien(2018, 4, 2),   dzien(2018, 5, 1),   dzien(2018, 5, 3),  dzien(2018, 5, 20), dzien(2018, 5, 31),
+            dzien(2018, 8, 15),  dzien(2018, 11, 1),  dzien(2018, 11, 11), dzien(2018, 11, 12)};
+}
+
+// Pociąg po TworzNowyPociag: nagłówek z automatycznym opisem i kalendarz domyślny.
+struct PociagTestowy {
+    InterakcjaSkryptowa ia;
+    Droga d{ia, QString()};
+    Kalendarz& k = d.kalendarz;
+
+    PociagTestowy()
+    {
+        d.siec.Swieta = swieta2018();
+        UtworzTabelePociagu(d);
+        TworzNowyPociag(d);
+    }
+    QString kursuje() const { return d.pociag.pole(QStringLiteral("Kursuje")).toString(); }
+    int lDniKurs() const { return d.pociag.pole(QStringLiteral("LDniKurs")).toInt(); }
+    // indeks dnia okresu
+    int i(int r, int m, int dz) const { return int(dzien(r, m, dz) - dzienZDaty(d.rozkladOd)); }
+    bool kursujeDnia(int r, int m, int dz) const { return Kursuje(k, i(r, m, dz)); }
+    QString opis(int zakres) const { return k.Zakresy[std::size_t(zakres)].OpisZakresu; }
+};
+
+// Wiersz zakresu: kod "D1..D8", np. "11111002".
+inline void dodajZakres(Tabela& t, const QDate& od, const QDate& doDnia, const char* kod)
+{
+    const int w = t.dodajWiersz();
+    t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(od));
+    t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(doDnia));
+    for (int k = 0; k < 8; ++k)
+        t.ustaw(w, QStringLiteral("D%1").arg(k + 1), kod[k] - '0');
+    t.ustaw(w, QStringLiteral("Dod"), 2);
+}
+
+inline void dodajOznaczenie(Tabela& t, const QDate& dzien, int dod)
+{
+    const int w = t.dodajWiersz();
+    t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(dzien));
+    t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(dzien));
+    for (int k = 0; k < 8; ++k)
+        t.ustaw(w, QStringLiteral("D%1").arg(k + 1), 0);
+    t.ustaw(w, QStringLiteral("Dod"), dod);
+}
+
+// Tabela z jednym zakresem na cały okres.
+inline Tabela caly(const char* kod)
+{
+    Tabela t = nowaTabelaKalendarz();
+    dodajZakres(t, QDate(2017, 12, 10), QDate(2018, 12, 8), kod);
+    return t;
+}
+
+} // namespace tks::test
