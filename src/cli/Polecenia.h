@@ -9,5 +9,7 @@ namespace tks::cli {
 int polecenieBuildNetwork(const QStringList& argumenty);
 int polecenieDumpNetwork(const QStringList& argumenty);
 int polecenieGeo2Map(const QStringList& argumenty);
+int polecenieRoute(const QStringList& argumenty);
+int polecenieSearchBatch(const QStringList& argumenty);
 
 } // namespace tks::cli
