@@ -12,12 +12,26 @@
 namespace tks {
 namespace {
 
-// Zaokrąglenie prędkości do bajtu, połówki do parzystej (domyślny tryb zaokrąglania).
+// Zaokrąglenie nieujemnej prędkości do bajtu, połówki do parzystej: dodanie i odjęcie
+// 2^52 zaokrągla w domyślnym trybie (do najbliższej, remis do parzystej) bez wywołań biblioteki.
 inline std::uint8_t doBajtu(double kmh)
 {
-    const double r = std::nearbyint(kmh);
+    constexpr double k2do52 = 4503599627370496.0;
+    const double r = (kmh + k2do52) - k2do52;
     return std::uint8_t(std::clamp(r, 0.0, 255.0));
 }
+
+// Czas przejazdu metra z prędkością v km/h, w sekundach (0 dla v = 0).
+struct TablicaCzasow {
+    double t[256];
+    constexpr TablicaCzasow() : t()
+    {
+        t[0] = 0;
+        for (int v = 1; v < 256; ++v)
+            t[v] = 3.6 / v;
+    }
+};
+constexpr TablicaCzasow kCzasMetra;
 
 } // namespace
 
@@ -76,11 +90,14 @@ void WyznaczCzasJazdy(Droga& d)
     for (std::size_t i = n > 0 ? n - 1 : 0; i >= 1; --i) {
         TMetrProfilu& x = profil[i];
         x.Predkosc = doBajtu(v * 3.6);
+        const double vLimit = x.Limit / 3.6;
         if (x.Limit < x.Predkosc) {
-            v = x.Limit / 3.6;
+            v = vLimit;
             x.Predkosc = x.Limit;
+        } else if (v >= vLimit) {
+            v = vLimit;   // pierwiastek i tak większy od ograniczenia
         } else {
-            v = std::min(std::sqrt(v * v + dwaB), x.Limit / 3.6);
+            v = std::min(std::sqrt(v * v + dwaB), vLimit);
         }
     }
 
@@ -109,8 +126,7 @@ void WyznaczCzasJazdy(Droga& d)
 
     double t = 0;
     for (const auto& x : profil)
-        if (x.Predkosc != 0)
-            t += 3.6 / x.Predkosc;
+        t += kCzasMetra.t[x.Predkosc];
     d.wycena.Tr = int(zaokraglij(t));
 }
 
