@@ -6,6 +6,7 @@
 #include "pricing/CzasJazdy.h"
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
+#include "routing/Kontrolki.h"
 #include "routing/Oznaczenia.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
@@ -76,20 +77,6 @@ int stacjaZArgumentu(const Siec& siec, const QString& arg)
 
 namespace {
 
-void ustawKontrolki(StanKontrolek& k, int bity)
-{
-    k.normalne = bity & cechy::Normalnotorowa;
-    k.szerokie = bity & cechy::Szerokotorowa;
-    k.brakSieci = bity & cechy::BrakSieci;
-    k.nieczynne = bity & cechy::Nieczynna;
-    k.podObcymZarzadem = bity & cechy::ObcyZarzad;
-    k.nieWskazanyRuchPas = bity & cechy::NieWskazanyRuchPas;
-    k.nieWskazanyRuchTow = bity & cechy::NieWskazanyRuchTow;
-    k.zawRuchPas = bity & cechy::ZawRuchPas;
-    k.zawRuchTow = bity & cechy::ZawRuchTow;
-    k.dopasujDoRodzaju = bity & cechy::DopasujDoRodzaju;
-}
-
 QJsonValue wartoscJson(const Tabela& t, int w, int k)
 {
     const QVariant v = t.wartosc(w, k);
@@ -147,7 +134,7 @@ std::unique_ptr<SesjaTrasy> przygotujTrase(const Argumenty& a)
         if ((v & cechy::Normalnotorowa) && (v & cechy::Szerokotorowa))
             throw BladUzycia(
                 QStringLiteral("Opcja --controls: \"Normalnych\" i \"Szerokich\" nie mogą być zaznaczone razem."));
-        ustawKontrolki(k, v);
+        UstawKontrolkiZOgraniczen(k, v);
     } else {
         DopasujOgraniczeniaDoRodzaju(k);
     }

@@ -205,3 +205,33 @@ TEST(UsuniecieTrasy, ZerujeCenyINazwyIWszystkieOznaczenia)
     EXPECT_EQ(s.d.wycena.sumaPostojow, 0.0);
     EXPECT_EQ(s.t().LicznikGrup, 0);
 }
+
+TEST(Ograniczenia, MaskaZKontrolekIZPolaOgraniczenia)
+{
+    DrogaTestowa t;
+    dodajStacje(t.s(), QStringLiteral("A"), 0, 0);
+    t.przygotuj();
+    // Domyślne: "Szerokich", ukryte "Linie nieczynne" i "Linie towarowe", obcy zarząd,
+    // brak stawki pas.; zawsze odcinki wykluczone, w kryteriach 0, 1 i 3 pomijane.
+    EXPECT_EQ(t.t().MaskaOgraniczen, 0x3174);
+    for (int k : {1, 3}) {
+        t.d.kontrolki.kryterium = k;
+        UstalWarunki(t.d);
+        EXPECT_EQ(t.t().MaskaOgraniczen, 0x3174) << k;
+    }
+    t.d.kontrolki.kryterium = 2;
+    UstalWarunki(t.d);
+    EXPECT_EQ(t.t().MaskaOgraniczen, 0x1174);
+
+    // Pole Ograniczenia z powrotem na kontrolki: ta sama maska.
+    StanKontrolek k;
+    UstawKontrolkiZOgraniczen(k, 0x03FE & ~0x0100);
+    t.d.kontrolki = k;
+    t.d.kontrolki.kryterium = 0;
+    UstalWarunki(t.d);
+    EXPECT_EQ(t.t().MaskaOgraniczen, 0x3000 | (0x03FE & ~0x0100));
+    EXPECT_FALSE(k.dopasujDoRodzaju);
+    EXPECT_EQ(bitKontrolki(KontrolkaOgraniczenia::DopasujDoRodzaju), 0x0800);
+    EXPECT_EQ(podpowiedzKontrolki(KontrolkaOgraniczenia::PodObcymZarzadem),
+              QStringLiteral("Nie ukladaj trasy na liniach zarzadznych przez innego zarzadce niz KZT ZLT S.A."));
+}

@@ -69,6 +69,75 @@ void UsunCalaTrase(Droga& d)
     d.wycena.sumaPostojow = 0;
 }
 
+std::uint16_t bitKontrolki(KontrolkaOgraniczenia k)
+{
+    using K = KontrolkaOgraniczenia;
+    switch (k) {
+    case K::Normalne: return cechy::Normalnotorowa;
+    case K::Szerokie: return cechy::Szerokotorowa;
+    case K::BrakSieci: return cechy::BrakSieci;
+    case K::Nieczynne: return cechy::Nieczynna;
+    case K::PodObcymZarzadem: return cechy::ObcyZarzad;
+    case K::NieWskazanyRuchPas: return cechy::NieWskazanyRuchPas;
+    case K::NieWskazanyRuchTow: return cechy::NieWskazanyRuchTow;
+    case K::ZawRuchPas: return cechy::ZawRuchPas;
+    case K::ZawRuchTow: return cechy::ZawRuchTow;
+    case K::DopasujDoRodzaju: return cechy::DopasujDoRodzaju;
+    }
+    return 0;
+}
+
+QString podpisKontrolki(KontrolkaOgraniczenia k)
+{
+    using K = KontrolkaOgraniczenia;
+    switch (k) {
+    case K::Normalne: return QStringLiteral("Normalnych");
+    case K::Szerokie: return QStringLiteral("Szerokich");
+    case K::BrakSieci: return QStringLiteral("Brak sieci trakcyjnej");
+    case K::Nieczynne: return QStringLiteral("Linie nieczynne");
+    case K::PodObcymZarzadem: return QStringLiteral("Linie pod obcym zarządem");
+    case K::NieWskazanyRuchPas: return QStringLiteral("Linie towarowe");
+    case K::NieWskazanyRuchTow: return QStringLiteral("Linie pasażerskie");
+    case K::ZawRuchPas: return QStringLiteral("Brak stawki dla poc. pas.");
+    case K::ZawRuchTow: return QStringLiteral("Brak stawki dla poc. tow.");
+    case K::DopasujDoRodzaju: return QStringLiteral("Dopasuj do rodzaju poc.");
+    }
+    return {};
+}
+
+QString podpowiedzKontrolki(KontrolkaOgraniczenia k)
+{
+    using K = KontrolkaOgraniczenia;
+    switch (k) {
+    case K::Normalne: return QStringLiteral("Nie ukladaj trasy na liniach normalnotorowych");
+    case K::Szerokie: return QStringLiteral("Nie ukladaj trasy na liniach szerokotorowych");
+    case K::BrakSieci: return QStringLiteral("Nie ukladaj trasy na liniach bez elektrycznej sieci trakcyjnej");
+    case K::PodObcymZarzadem:
+        return QStringLiteral("Nie ukladaj trasy na liniach zarzadznych przez innego zarzadce niz KZT ZLT S.A.");
+    case K::ZawRuchPas:
+        return QStringLiteral("Nie ukladaj trasy na liniach, dla których nie opracowuje się rocznego rozkładu jazdy "
+                              "dla pociągów pasażerskich");
+    case K::ZawRuchTow:
+        return QStringLiteral("Nie ukladaj trasy na liniach, dla których nie opracowuje się rocznego rozkładu jazdy "
+                              "dla pociągów towarowych");
+    default: return {};
+    }
+}
+
+void UstawKontrolkiZOgraniczen(StanKontrolek& k, int bity)
+{
+    k.normalne = bity & cechy::Normalnotorowa;
+    k.szerokie = bity & cechy::Szerokotorowa;
+    k.brakSieci = bity & cechy::BrakSieci;
+    k.nieczynne = bity & cechy::Nieczynna;
+    k.podObcymZarzadem = bity & cechy::ObcyZarzad;
+    k.nieWskazanyRuchPas = bity & cechy::NieWskazanyRuchPas;
+    k.nieWskazanyRuchTow = bity & cechy::NieWskazanyRuchTow;
+    k.zawRuchPas = bity & cechy::ZawRuchPas;
+    k.zawRuchTow = bity & cechy::ZawRuchTow;
+    k.dopasujDoRodzaju = bity & cechy::DopasujDoRodzaju;
+}
+
 bool ZmianaOgraniczenia(Droga& d, KontrolkaOgraniczenia k)
 {
     using K = KontrolkaOgraniczenia;

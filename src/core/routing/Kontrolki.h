@@ -4,10 +4,13 @@
 // kontrolki w d.kontrolki (poza kryterium), wywołuje funkcję i pokazuje wynik.
 
 #include <QString>
+#include <QStringList>
+#include <cstdint>
 
 namespace tks {
 
 class Droga;
+struct StanKontrolek;
 
 // Pytanie przy przejściu na wybór ręczny z ułożoną trasą.
 inline const QString kPytanieUsuniecieDrogi = QStringLiteral("Ułożona dotychczas droga zostanie usunięta. Kontynuować ?");
@@ -42,6 +45,20 @@ enum class KontrolkaOgraniczenia {
     ZawRuchTow,           // "Brak stawki dla poc. tow."
     DopasujDoRodzaju,     // "Dopasuj do rodzaju poc." (ukryta)
 };
+
+// Bit maski ograniczeń (i pola Ograniczenia nagłówka) odpowiadający kontrolce.
+std::uint16_t bitKontrolki(KontrolkaOgraniczenia k);
+// Podpis i podpowiedź kontrolki (ukryte nie mają podpowiedzi).
+QString podpisKontrolki(KontrolkaOgraniczenia k);
+QString podpowiedzKontrolki(KontrolkaOgraniczenia k);
+// Stany kontrolek z zestawu bitów pola Ograniczenia (0x0800: "Dopasuj do rodzaju poc.").
+void UstawKontrolkiZOgraniczen(StanKontrolek& s, int bity);
+
+// Teksty listy kryterium i grupy ograniczeń.
+inline const QString kEtykietaKryterium = QStringLiteral("Kryterium wyboru trasy");
+inline const QStringList kPozycjeKryterium = {QStringLiteral("najkrótsza"), QStringLiteral("najtańsza"),
+                                              QStringLiteral("wybór ręczny")};
+inline const QString kTytulGrupyOgraniczen = QStringLiteral("Nie układaj trasy na liniach :");
 
 // Kliknięcie kontrolki ograniczenia (okno już zapisało jej nowy stan
 // w d.kontrolki). Zwraca true, gdy trzeba odświeżyć mapę.
