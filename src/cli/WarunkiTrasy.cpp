@@ -111,7 +111,6 @@ std::unique_ptr<SesjaTrasy> przygotujTrase(const Argumenty& a)
     Droga& d = sesja->droga;
     d.siec = wczytajSiec(a, sesja->interakcja);
     d.siecWczytana = true;
-    sesja->interakcja.wyczysc();
 
     StanKontrolek& k = d.kontrolki;
     k.kryterium = a.liczba(QStringLiteral("criterion"), 0);
