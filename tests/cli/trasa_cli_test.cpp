@@ -55,8 +55,9 @@ void sprawdzSpojnosc(const QJsonObject& r)
     bool pelna = true;
     for (qsizetype i = 0; i < sc.size(); ++i) {
         const QJsonObject e = sc[i].toObject();
-        if (i > 0)
+        if (i > 0) {
             ASSERT_EQ(e[QStringLiteral("LpStOd")].toInt(), sc[i - 1][QStringLiteral("LpStDo")].toInt()) << i;
+        }
         metry += e[QStringLiteral("Odleglosc")].toInt();
         if (e[QStringLiteral("WgCennika")].toInt() == 1)
             grupy[e[QStringLiteral("Grupa")].toInt()] += e[QStringLiteral("Cena")].toDouble();
@@ -137,8 +138,9 @@ TEST(TrasaCli, GdanskKatowicePrzezPunktPosredni)
     const int przez = punkty[1][QStringLiteral("LpStacji")].toInt();
     int drogi2 = 0;
     for (const auto& e : r[QStringLiteral("sciezki")].toArray()) {
-        if (e[QStringLiteral("LpDrogi")].toInt() == 2 && drogi2++ == 0)
+        if (e[QStringLiteral("LpDrogi")].toInt() == 2 && drogi2++ == 0) {
             EXPECT_EQ(e[QStringLiteral("LpStOd")].toInt(), przez);
+        }
     }
     EXPECT_GT(drogi2, 0);
     // Wiersz podglądu kończy się na punkcie pośrednim i następny się od niego zaczyna.
@@ -219,8 +221,9 @@ TEST(TrasaCli, WyszukiwanieWsadowe)
     for (const QByteArray& l : linie) {
         const QJsonObject o = QJsonDocument::fromJson(l).object();
         ASSERT_TRUE(o.contains(QStringLiteral("found")));
-        if (!o[QStringLiteral("found")].toBool())
+        if (!o[QStringLiteral("found")].toBool()) {
             EXPECT_TRUE(o[QStringLiteral("label")].isNull());
+        }
     }
     const QJsonObject sam = QJsonDocument::fromJson(linie[2]).object();
     EXPECT_TRUE(sam[QStringLiteral("found")].toBool());
