@@ -18,7 +18,6 @@ const char* kPomoc =
     "  build-network --db POŁĄCZENIE [--out PLIK]   wczytanie sieci z bazy i zapis pliku sieci\n"
     "  dump-network [--network PLIK]               cały model sieci jako JSON\n"
     "  calendar [--network PLIK] < kalendarz.json  dni kursowania i opis kalendarza\n"
-
     "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n"
     "  route [warunki] [operacje] [--level L]      trasa po operacjach: punkty, elementy, nagłówek, czas, wiersze\n"
     "  search-batch [warunki]                      wyszukiwania \"OD DO\" (indeksy stacji) ze standardowego wejścia\n"
