@@ -24,6 +24,7 @@ struct DrogaTestowa {
     std::unique_ptr<Droga> d;
     Droga& operator*() { return *d; }
     Droga* operator->() { return d.get(); }
+    const Droga* operator->() const { return d.get(); }
 };
 
 // Dopisuje do trasy `kroki` odcinków linii `linia`, idąc od stacji `od`
