@@ -23,6 +23,7 @@ struct DrogaTestowa {
     InterakcjaSkryptowa ia;
     std::unique_ptr<Droga> d;
     Droga& operator*() { return *d; }
+    const Droga& operator*() const { return *d; }
     Droga* operator->() { return d.get(); }
     const Droga* operator->() const { return d.get(); }
 };
