@@ -1,12 +1,28 @@
 // Taksatura 2018 - program okienkowy.
 
+#include "app/Srodowisko.h"
+#include "app/TDM.h"
+#include "common/Tlumaczenia.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel l(QStringLiteral("Taksatura 2018"));
-    l.show();
+    QApplication::setApplicationName(QStringLiteral("Taksatura"));
+    // przyciski okien dialogowych Qt po polsku
+    tks::ui::ZaladujTlumaczeniaQt();
+
+    QString blad;
+    const auto srodowisko =
+        tks::srodowiskoStartu(QApplication::arguments().mid(1), QApplication::applicationFilePath(), blad);
+    if (!srodowisko) {
+        QMessageBox::critical(nullptr, QStringLiteral("Błąd"), blad);
+        return 2;
+    }
+
+    tks::ui::TDM dm(*srodowisko);
+    dm.show();
     return app.exec();
 }

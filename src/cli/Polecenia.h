@@ -11,6 +11,8 @@ namespace tks::cli {
 int polecenieBuildNetwork(const QStringList& argumenty);
 int polecenieDumpNetwork(const QStringList& argumenty);
 int polecenieGeo2Map(const QStringList& argumenty);
+int polecenieRoute(const QStringList& argumenty);
+int polecenieSearchBatch(const QStringList& argumenty);
 int polecenieCalendar(const QStringList& argumenty);
 
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}

@@ -18,7 +18,12 @@ const char* kPomoc =
     "  build-network --db POŁĄCZENIE [--out PLIK]   wczytanie sieci z bazy i zapis pliku sieci\n"
     "  dump-network [--network PLIK]               cały model sieci jako JSON\n"
     "  calendar [--network PLIK] < kalendarz.json  dni kursowania i opis kalendarza\n"
-    "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n";
+    "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n"
+    "  route [warunki] [operacje] [--level L]      trasa po operacjach: punkty, elementy, nagłówek, czas, wiersze\n"
+    "  search-batch [warunki]                      wyszukiwania \"OD DO\" (indeksy stacji) ze standardowego wejścia\n"
+    "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
+    "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
+    "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
 
 } // namespace
 
@@ -35,6 +40,8 @@ int main(int argc, char** argv)
         {QStringLiteral("dump-network"), polecenieDumpNetwork},
         {QStringLiteral("geo2map"), polecenieGeo2Map},
         {QStringLiteral("calendar"), polecenieCalendar},
+        {QStringLiteral("route"), polecenieRoute},
+        {QStringLiteral("search-batch"), polecenieSearchBatch},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -11,6 +11,7 @@ Droga::Droga(Interakcja& ia, const QString& katalog)
 {
     if (!katalogProgramu.isEmpty() && !katalogProgramu.endsWith(QLatin1Char('/')))
         katalogProgramu += QLatin1Char('/');
+    plikUstawien = katalogProgramu + QStringLiteral("taksatura.ini");
 }
 
 } // namespace tks

@@ -27,6 +27,8 @@ public:
 
     Interakcja& interakcja;
     QString katalogProgramu;        // zawsze z separatorem na końcu
+    QString plikUstawien;           // domyślnie katalogProgramu + "taksatura.ini"
+    QString plikListyPociagow;      // katalogProgramu + "Pociagi/ListaPociagow.cds", przy utworzeniu okna
 
     Siec siec;
     bool siecWczytana = false;

@@ -36,4 +36,11 @@ inline std::int32_t bgrZKoloru(const QColor& k)
     return std::int32_t(k.red() | (k.green() << 8) | (k.blue() << 16));
 }
 
+class Droga;
+
+// Odczyt kolorów, opcji wyświetlania i trzech ograniczeń z pliku ustawień
+// (sekcje "Kolory", "Drukarka", "Inne", "Zaklady", "Wojewodztwa"); brakujące
+// klucze dają wartości domyślne, kolory regionów - kolor z bazy sieci.
+void WczytajKolory(Droga& d);
+
 } // namespace tks

@@ -2,8 +2,16 @@
 // Sumy wyceny trasy i wyniki czasu jazdy, trzymane przez okno główne.
 
 #include <QString>
+#include <cstdint>
+#include <vector>
 
 namespace tks {
+
+// Jeden metr profilu prędkości (km/h).
+struct TMetrProfilu {
+    std::uint8_t Predkosc = 0;    // prędkość osiągnięta na tym metrze
+    std::uint8_t Limit = 0;       // najwyższa dozwolona prędkość
+};
 
 struct Wycena {
     double dlugoscTrasy = 0;      // km, zaokrąglona do 0,001
@@ -12,9 +20,13 @@ struct Wycena {
     double sumaPostojow = 0;      // opłaty za postoje (nic jej nie podnosi)
     bool wycenaPelna = true;
     int Tr = 0;                   // czas jazdy w sekundach
+    int VTab = 100;               // prędkość maksymalna taboru po ograniczeniu, km/h
     QString EditTr;               // tekst pola "Czas jazdy"
     QString EditVr;               // tekst pola "Vr sr"
     bool pokazCenePostojow = true;// widoczność pola "Cena za postoje"
+    // Profil prędkości ostatniej symulacji: jeden wpis na metr trasy
+    // (bufor używany ponownie przy każdej wycenie).
+    std::vector<TMetrProfilu> ProfilPredkosci;
 };
 
 } // namespace tks

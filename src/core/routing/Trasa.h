@@ -5,10 +5,14 @@
 #include "common/Tabela.h"
 
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <vector>
 
 namespace tks {
+
+// Pusta tabela podglądu trasy z jej kolumnami (Lp wyliczane: pozycja w widoku od 1).
+Tabela nowaTabelaPodgladu();
 
 // Punkt główny trasy (stacja początkowa, pośrednia albo końcowa).
 struct TGlownaStacja {
@@ -104,8 +108,12 @@ struct Trasa {
     std::uint16_t MaskaOgraniczen = 0;
 
     // Tabela podglądu trasy i nota ceny (przebudowywane przez WyznaczTrase).
-    Tabela Podglad;
+    Tabela Podglad = nowaTabelaPodgladu();
     QString NotaCeny;
+    QVariant SumCena;                             // "sum(cena)", Null przy braku wierszy
+    QVariant SumDroga;                            // "sum(Dlugosc)"
+    int PoziomPodgladu = 0;                       // poziom ostatniego WyznaczTrase
+    bool StawkaIUwagiWidoczne = false;            // kolumny "Stawka" i "Uwagi" siatki podglądu
 };
 
 } // namespace tks

@@ -1,0 +1,63 @@
+#pragma once
+// Czysty czas jazdy z symulacji przejazdu metr po metrze i średnia prędkość techniczna.
+
+#include <QString>
+
+namespace tks {
+
+class Droga;
+
+// Parametry trakcyjne lokomotywy przyjęte w symulacji.
+struct ParametryLokomotywy {
+    double P;      // moc, kW
+    double Fmax;   // największa siła pociągowa, kN
+    double B;      // opóźnienie hamowania, m/s²
+};
+inline constexpr ParametryLokomotywy kLokomotywaPasazerska{3600, 163, 0.3};
+inline constexpr ParametryLokomotywy kLokomotywaTowarowa{3800, 314, 0.15};
+inline constexpr double kG = 9.81;
+inline constexpr double kOporA = 0.000258;   // współczynnik oporu przy v²
+inline constexpr double kOporB = 1.97;       // stały współczynnik oporu
+
+// Granice prędkości maksymalnej taboru.
+inline constexpr int kVTabMin = 10;
+inline constexpr int kVTabMaxPasazerski = 160;
+inline constexpr int kVTabMaxInny = 120;
+
+// Tekst pola "Vmax tab." jako liczba całkowita (nie liczba = 0), podniesiona do
+// co najmniej 10 i ograniczona do 160 (pociąg pasażerski) albo 120.
+int ograniczVTab(const QString& tekst, bool pasazerski);
+// Ogranicza d.kontrolki.vmaxTekst jak pole "Vmax tab." (wpisuje wynik z powrotem)
+// i zapamiętuje go w d.wycena.VTab.
+int UstalVTab(Droga& d);
+
+// Symulacja przejazdu po trasie: profil prędkości d.wycena.ProfilPredkosci
+// i czas jazdy d.wycena.Tr (sekundy). Porządkuje Sciezki.
+void WyznaczCzasJazdy(Droga& d);
+
+// Czas jazdy w sekundach jako "hh:nn" (pełne godziny, także 24 i więcej).
+QString czasJazdyJakoTekst(int sekundy);
+// Teksty pól "Czas jazdy" i "Vr sr" po wycenie: tylko przy co najmniej dwóch
+// punktach trasy i dodatnim czasie; inaczej pola zachowują poprzednie teksty.
+void PokazCzasJazdy(Droga& d);
+
+// Podpowiedzi pól czasu i prędkości.
+inline const QString kPodpowiedzEditVr = QStringLiteral(
+    "Średnia prędkość techniczna bez uwzględnienia postojów, \r\n"
+    "z uwzględnieniem prędkości drogowej linii,  z uwzględnieniem\r\n"
+    "ograniczeń stałych i ograniczenia predkości taboru, \r\n"
+    "bez uwzględnienia wpływu % masy hamującej,\r\n"
+    "bez uwzględnienia wpływu jazdy na spadkach i wzniesieniach,\r\n"
+    "przy założeniu parametrów trakcyjnych lokomotywy\r\n"
+    "dla pociągów pasażerskich   EP09, dla towarowych ET22 ");
+inline const QString kPodpowiedzEditTr = QStringLiteral(
+    "Surowy czas jazdy bez uwzględnienia postojów, \r\n"
+    "z uwzględnieniem prędkości drogowej linii,  z uwzględnieniem\r\n"
+    "ograniczeń stałych i ograniczenia predkości taboru, \r\n"
+    "bez uwzględnienia wpływu % masy hamującej,\r\n"
+    "bez uwzględnienia wpływu jazdy na spadkach i wzniesieniach,\r\n"
+    "przy założeniu parametrów trakcyjnych lokomotywy\r\n"
+    "dla pociągów pasażerskich   EP09, dla towarowych ET22 ");
+inline const QString kPodpowiedzEditVTab = QStringLiteral("Maksymalna predkość taboru");
+
+} // namespace tks

@@ -1,0 +1,185 @@
+// Plik ustawień: powiększenie i środek mapy, kolory, trzy ograniczenia.
+
+#include "app/Droga.h"
+#include "app/PlikUstawien.h"
+#include "app/Ustawienia.h"
+#include "map/Kolory.h"
+#include "wspolne/DrukQt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tks;
+
+namespace {
+
+struct Ustawienia : ::testing::Test {
+    QTemporaryDir katalog;
+    InterakcjaSkryptowa ia;
+    Droga d{ia, katalog.path()};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(katalog.isValid());
+        d.siec.SrodekDomyslny = {512000.5, 250000.25};
+    }
+    void plik(const QByteArray& tresc)
+    {
+        QFile f(d.plikUstawien);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tresc);
+    }
+    QByteArray tresc()
+    {
+        QFile f(d.plikUstawien);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    std::int64_t zoomZ(const QByteArray& wartosc)
+    {
+        // każdy przypadek w osobnym pliku: QSettings trzyma pliki w pamięci
+        // podręcznej i nie zauważy zmiany tej samej długości w tej samej sekundzie
+        static int n = 0;
+        d.plikUstawien = katalog.filePath(QStringLiteral("zoom%1.ini").arg(++n));
+        plik("[Ustawienia]\nPowiekszenie=" + wartosc + "\n");
+        d.widok.zoom = 0;
+        WczytajUstawienia(d);
+        return d.widok.zoom;
+    }
+};
+
+TEST_F(Ustawienia, PowiekszenieZPrzecinkiemIWartosciBrzegowe)
+{
+    EXPECT_EQ(zoomZ("0,5"), 10000);       // poniżej 1,0 -> 1,0
+    EXPECT_EQ(zoomZ("2,5"), 25000);       // bez cudzysłowu QSettings dzieli na listę
+    EXPECT_EQ(zoomZ("\"2,5\""), 25000);
+    EXPECT_EQ(zoomZ("2.5"), 10000);       // kropka: nie liczba, wartość domyślna
+    EXPECT_EQ(zoomZ("3"), 30000);
+    EXPECT_EQ(zoomZ("1,00005"), 10000);   // 10000,5 -> do parzystej
+    EXPECT_EQ(zoomZ("1,00015"), 10002);
+    EXPECT_EQ(zoomZ(""), 10000);
+    EXPECT_EQ(zoomZ("dwa"), 10000);
+    EXPECT_EQ(zoomZ("-4"), 10000);
+    EXPECT_EQ(zoomZ("1e300"), 81920000);  // nie przepełnia licznika
+}
+
+TEST_F(Ustawienia, BezPlikuWartosciDomyslne)
+{
+    d.widok.zoom = 40000;
+    d.kontrolki.brakSieci = true;
+    d.kontrolki.podObcymZarzadem = false;
+    d.kontrolki.szerokie = false;
+    d.kontrolki.normalne = true;
+    d.kolory.KolorTla = 1;
+    WczytajUstawienia(d);
+    WczytajKolory(d);
+    EXPECT_EQ(d.widok.zoom, 10000);
+    EXPECT_DOUBLE_EQ(d.widok.WspXSrodka, 512000.5);
+    EXPECT_DOUBLE_EQ(d.widok.WspYSrodka, 250000.25);
+    EXPECT_FALSE(d.kontrolki.brakSieci);
+    EXPECT_TRUE(d.kontrolki.podObcymZarzadem);
+    EXPECT_TRUE(d.kontrolki.szerokie);
+    EXPECT_FALSE(d.kontrolki.normalne);
+    EXPECT_EQ(d.kolory.KolorTla, 0xC0C0C0);
+    EXPECT_EQ(d.kolory.KolorLinii, 128);
+    EXPECT_EQ(d.kolory.KolorPunktowStacjiWezlowych, 0x00FF00);
+    EXPECT_EQ(d.kolory.PodzialTerytorialny, 0);
+    EXPECT_FALSE(d.kolory.NumerowanieStacji);
+    EXPECT_FALSE(QFile::exists(d.plikUstawien));   // odczyt nie tworzy pliku
+}
+
+TEST_F(Ustawienia, SrodekZPliku)
+{
+    plik("[Ustawienia]\nWspXSrodka=\"600000,75\"\nWspYSrodka=300000.5\n");
+    WczytajUstawienia(d);
+    EXPECT_DOUBLE_EQ(d.widok.WspXSrodka, 600000.75);
+    EXPECT_DOUBLE_EQ(d.widok.WspYSrodka, 250000.25);   // kropka: domyślny środek
+}
+
+TEST_F(Ustawienia, ZapisZPrzecinkiemIOdczytTychSamychWartosci)
+{
+    plik("[Kolory]\nKolorTla=255\n\n[Inne]\nPodzialTerytorialny=1\n");
+    d.widok.zoom = 25000;
+    d.widok.WspXSrodka = 512345.678;
+    d.widok.WspYSrodka = -0.5;
+    d.kontrolki.brakSieci = true;
+    d.kontrolki.podObcymZarzadem = false;
+    d.kontrolki.szerokie = false;
+    d.kontrolki.normalne = true;
+    ASSERT_TRUE(ZapiszUstawienia(d));
+    EXPECT_TRUE(ia.zdarzenia().isEmpty());
+
+    const QByteArray t = tresc();
+    EXPECT_TRUE(t.contains("Powiekszenie=\"2,5\"")) << t.toStdString();
+    EXPECT_TRUE(t.contains("WspXSrodka=\"512345,678\"")) << t.toStdString();
+    EXPECT_TRUE(t.contains("BrakSieci=1")) << t.toStdString();
+    EXPECT_TRUE(t.contains("PodObcymZarzadem=0")) << t.toStdString();
+    EXPECT_TRUE(t.contains("Szerokie=0")) << t.toStdString();
+    EXPECT_TRUE(t.contains("KolorTla=255"));            // inne klucze zostają
+    EXPECT_TRUE(t.contains("PodzialTerytorialny=1"));
+
+    Droga e(ia, katalog.path());
+    WczytajUstawienia(e);
+    WczytajKolory(e);
+    EXPECT_EQ(e.widok.zoom, 25000);
+    EXPECT_DOUBLE_EQ(e.widok.WspXSrodka, 512345.678);
+    EXPECT_DOUBLE_EQ(e.widok.WspYSrodka, -0.5);
+    EXPECT_TRUE(e.kontrolki.brakSieci);
+    EXPECT_FALSE(e.kontrolki.podObcymZarzadem);
+    EXPECT_FALSE(e.kontrolki.szerokie);
+    EXPECT_TRUE(e.kontrolki.normalne);
+    EXPECT_EQ(e.kolory.KolorTla, 255);
+}
+
+TEST_F(Ustawienia, NieudanyZapisZglaszaBlad)
+{
+    // folder pliku ustawień jest zwykłym plikiem: nie da się go utworzyć
+    plik("x");
+    d.plikUstawien = d.plikUstawien + QStringLiteral("/taksatura.ini");
+    EXPECT_FALSE(ZapiszUstawienia(d));
+    ASSERT_EQ(ia.zdarzenia().size(), 1);
+    EXPECT_EQ(ia.zdarzenia()[0].tytul, QStringLiteral("Błąd"));
+    EXPECT_EQ(ia.zdarzenia()[0].ikona, Ikona::Blad);
+}
+
+TEST_F(Ustawienia, KoloryOpcjeIKoloryRegionow)
+{
+    plik("[Kolory]\nKolorLinii=$0000FF\nKolorTla=0x102030\nKolorNazwStacji=zielony\nKolorPunktowTrasy=-1\n"
+         "[Drukarka]\nKolor=5\n"
+         "[Inne]\nNumerowanieStacji=1\nPodzialTerytorialny=2\nBrakSieci=true\nPodObcymZarzadem=0\nSzerokie=false\n"
+         "[Zaklady]\nKolorIZ2=4660\n"
+         "[Wojewodztwa]\nKolorWoj1=17\nKolorWoj3=x\n");
+    d.siec.Zaklady.resize(2);
+    d.siec.Zaklady[0].KolorDomyslny = 111;
+    d.siec.Zaklady[1].KolorDomyslny = 222;
+    d.siec.Wojewodztwa.resize(3);
+    for (int i = 0; i < 3; ++i)
+        d.siec.Wojewodztwa[std::size_t(i)].KolorDomyslny = 300 + i;
+    WczytajKolory(d);
+    EXPECT_EQ(d.kolory.KolorLinii, 0xFF);
+    EXPECT_EQ(d.kolory.KolorTla, 0x102030);
+    EXPECT_EQ(d.kolory.KolorNazwStacji, 0x800000);   // nie liczba: domyślny
+    EXPECT_EQ(d.kolory.KolorPunktowTrasy, -1);
+    EXPECT_EQ(d.kolory.DrukarkaKolor, 5);
+    EXPECT_TRUE(d.kolory.NumerowanieStacji);
+    EXPECT_EQ(d.kolory.PodzialTerytorialny, 2);
+    EXPECT_TRUE(d.kontrolki.brakSieci);
+    EXPECT_FALSE(d.kontrolki.podObcymZarzadem);
+    EXPECT_FALSE(d.kontrolki.szerokie);
+    EXPECT_TRUE(d.kontrolki.normalne);
+    EXPECT_EQ(d.siec.Zaklady[0].Kolor, 111);
+    EXPECT_EQ(d.siec.Zaklady[1].Kolor, 4660);
+    EXPECT_EQ(d.siec.Wojewodztwa[0].Kolor, 17);
+    EXPECT_EQ(d.siec.Wojewodztwa[1].Kolor, 301);
+    EXPECT_EQ(d.siec.Wojewodztwa[2].Kolor, 302);
+}
+
+TEST(TekstRzeczywistej, PrzecinekBezGrupowania)
+{
+    EXPECT_EQ(tekstRzeczywistej(2.5), QStringLiteral("2,5"));
+    EXPECT_EQ(tekstRzeczywistej(3), QStringLiteral("3"));
+    EXPECT_EQ(tekstRzeczywistej(1234567.125), QStringLiteral("1234567,125"));
+    EXPECT_EQ(tekstRzeczywistej(-0.0001), QStringLiteral("-0,0001"));
+}
+
+} // namespace
