@@ -350,10 +350,12 @@ TEST_F(Rysowanie, WezlyMajaWiekszeKolaICzarnyObrys)
     EXPECT_EQ(g->KolorPedzla, d->kolory.KolorPunktowStacjiWezlowych);
     // Nazwa głównego węzła pogrubiona, zwykłego węzła nie.
     for (const auto& n : e.napisy) {
-        if (n.Tekst == QStringLiteral("Główny"))
+        if (n.Tekst == QStringLiteral("Główny")) {
             EXPECT_EQ(n.Styl, stylCzcionki::Pogrubiona);
-        if (n.Tekst == QStringLiteral("Węzeł"))
+        }
+        if (n.Tekst == QStringLiteral("Węzeł")) {
             EXPECT_EQ(n.Styl, 0);
+        }
     }
 }
 

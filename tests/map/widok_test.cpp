@@ -2,9 +2,6 @@
 
 #include "map/Widok.h"
 
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -139,50 +136,6 @@ TEST(Widok, PrzesuniecieMapaPodazaZaMyszaAPowrotDoPunktuStartuNicNieZmienia)
     EXPECT_TRUE(PrzesunMape(w, {250, 40}, {100, 100}));
     EXPECT_NEAR(w.WspXSrodka, przed.WspXSrodka, 1e-6);
     EXPECT_NEAR(w.WspYSrodka, przed.WspYSrodka, 1e-6);
-}
-
-TEST(Widok, UstawieniaZPlikuIDoPliku)
-{
-    Widok w;
-    UstawWidokZUstawien(w, 0.5, 1, 2);
-    EXPECT_EQ(w.zoom, 10000);
-    UstawWidokZUstawien(w, 3, 1, 2);
-    EXPECT_EQ(w.zoom, 30000);
-    UstawWidokZUstawien(w, 1e9, 1, 2);
-    EXPECT_EQ(w.zoom, kPowiekszenieMax);
-
-    QTemporaryDir kat;
-    const QString plik = kat.filePath(QStringLiteral("t.ini"));
-    {
-        QSettings ini(plik, QSettings::IniFormat);
-        w.zoom = 40000;
-        w.WspXSrodka = 612345.25;
-        w.WspYSrodka = 401234.5;
-        ZapiszUstawieniaWidoku(w, ini);
-    }
-    {
-        QSettings ini(plik, QSettings::IniFormat);
-        EXPECT_EQ(ini.value(QStringLiteral("Ustawienia/Powiekszenie")).toString(), QStringLiteral("4"));
-        EXPECT_EQ(ini.value(QStringLiteral("Ustawienia/WspXSrodka")).toString(), QStringLiteral("612345,25"));
-        Widok w2;
-        WczytajUstawieniaWidoku(w2, ini, kSrodek);
-        EXPECT_EQ(w2.zoom, 40000);
-        EXPECT_DOUBLE_EQ(w2.WspXSrodka, 612345.25);
-        EXPECT_DOUBLE_EQ(w2.WspYSrodka, 401234.5);
-    }
-    {
-        // Brak kluczy: 1× i środek domyślny; wartość bez cudzysłowu z przecinkiem też się czyta.
-        QFile f(kat.filePath(QStringLiteral("r.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Ustawienia]\nPowiekszenie=2,5\n");
-        f.close();
-        QSettings ini(f.fileName(), QSettings::IniFormat);
-        Widok w3;
-        WczytajUstawieniaWidoku(w3, ini, kSrodek);
-        EXPECT_EQ(w3.zoom, 25000);
-        EXPECT_EQ(w3.WspXSrodka, kSrodek.x);
-        EXPECT_EQ(w3.WspYSrodka, kSrodek.y);
-    }
 }
 
 TEST(Widok, MinimalnaDlugoscStrzalki)

@@ -1,12 +1,9 @@
 #pragma once
-// Narzędzia mapy (przyciski panelu): wciśnięcie, kursory, podpowiedzi
-// przycisków oraz zmiany po puszczeniu przycisku myszy na mapie.
+// Narzędzia mapy (przyciski panelu): wciśnięcie, numery kursorów oraz zmiany
+// po puszczeniu przycisku myszy na mapie.
 
 #include "Widok.h"
 
-#include <QImage>
-#include <QPoint>
-#include <QString>
 #include <QVariant>
 
 namespace tks {
@@ -18,14 +15,10 @@ class Droga;
 // trzeba przerysować.
 bool WcisnijNarzedzie(Droga& d, Narzedzie n);
 
-// Numer kursora mapy dla narzędzia (21..27; 0 - kursor domyślny).
+// Numer kursora mapy dla narzędzia (21..27; 0 - kursor domyślny) i odwrotnie
+// (okno rozpoznaje przyciski narzędzi po numerach kursorów).
 int KursorNarzedzia(Narzedzie n);
-// Obraz kursora 32×32 i jego punkt aktywny (dla narzędzi z własnym kursorem).
-QImage ObrazKursora(Narzedzie n, QPoint& punktAktywny);
-// Podpowiedź przycisku narzędzia (pusta dla wskaźnika).
-QString PodpowiedzNarzedzia(Narzedzie n);
-inline const QString kPodpowiedzPomniejszania = QStringLiteral("Zmniejszanie skali\r\nmapy");
-inline const QString kPodpowiedzKasowaniaDrogi = QStringLiteral("Usunięcie całej\r\nwyznaczonej trasy");
+Narzedzie NarzedzieZKursora(int numer);
 
 // Powiększenie albo przesunięcie po puszczeniu przycisku myszy (narzędzia
 // Powieksz i Przesun). Zwraca true, gdy widok się zmienił.

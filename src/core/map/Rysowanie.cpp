@@ -409,7 +409,9 @@ StanPaneluMapy OdswiezPanelMapy(Droga& d)
     // Edytowany nagłówek zostaje zatwierdzony.
     d.pociag.zatwierdz();
     PrzygotujWyborReczny(d, d.trasa.TrybWyboru);
-    p.wczytajPociagWlaczone = QFile::exists(d.katalogProgramu + QStringLiteral("Pociagi/ListaPociagow.cds"));
+    p.wczytajPociagWlaczone = QFile::exists(d.plikListyPociagow.isEmpty()
+                                                ? d.katalogProgramu + QStringLiteral("Pociagi/ListaPociagow.cds")
+                                                : d.plikListyPociagow);
     return p;
 }
 

@@ -2,8 +2,6 @@
 
 #include "common/Liczby.h"
 
-#include <QSettings>
-#include <QStringList>
 #include <cmath>
 
 namespace tks {
@@ -14,25 +12,6 @@ namespace {
 inline std::int32_t okr(double v) { return std::int32_t(std::nearbyint(v)); }
 
 constexpr double kPi = 3.14159265358979323846;
-
-// Liczba z ustawień: przecinek albo kropka; wartość bez cudzysłowu z przecinkiem
-// QSettings zwraca jako listę.
-bool liczbaZUstawien(const QVariant& v, double& wynik)
-{
-    if (!v.isValid())
-        return false;
-    QString t = v.metaType().id() == QMetaType::QStringList ? v.toStringList().join(QLatin1Char(',')) : v.toString();
-    t = t.trimmed();
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    return czytajLiczbe(t, wynik);
-}
-
-QString liczbaDoUstawien(double v)
-{
-    QString s = QString::number(v, 'g', 17);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
-}
 
 } // namespace
 
@@ -123,43 +102,6 @@ void UstawSrodek(Widok& w, double x, double y)
 int MinDlugoscStrzalki(std::int64_t zoom)
 {
     return 8 * int(obetnij(std::log2(double(zoom) / 10000.0))) + 11;
-}
-
-void UstawWidokZUstawien(Widok& w, double powiekszenie, double x, double y)
-{
-    const double z = std::nearbyint(powiekszenie * 10000.0);
-    // Poniżej 1× (także NaN) daje 1×; powyżej największego osiągalnego - to największe.
-    if (!(z >= double(kPowiekszenie1x)))
-        w.zoom = kPowiekszenie1x;
-    else if (z > double(kPowiekszenieMax))
-        w.zoom = kPowiekszenieMax;
-    else
-        w.zoom = std::int64_t(z);
-    w.WspXSrodka = x;
-    w.WspYSrodka = y;
-}
-
-void WczytajUstawieniaWidoku(Widok& w, QSettings& ini, const TPunkt& srodekDomyslny)
-{
-    ini.beginGroup(QStringLiteral("Ustawienia"));
-    double pow = 1.0, x = srodekDomyslny.x, y = srodekDomyslny.y;
-    if (!liczbaZUstawien(ini.value(QStringLiteral("Powiekszenie")), pow))
-        pow = 1.0;
-    if (!liczbaZUstawien(ini.value(QStringLiteral("WspXSrodka")), x))
-        x = srodekDomyslny.x;
-    if (!liczbaZUstawien(ini.value(QStringLiteral("WspYSrodka")), y))
-        y = srodekDomyslny.y;
-    ini.endGroup();
-    UstawWidokZUstawien(w, pow, x, y);
-}
-
-void ZapiszUstawieniaWidoku(const Widok& w, QSettings& ini)
-{
-    ini.beginGroup(QStringLiteral("Ustawienia"));
-    ini.setValue(QStringLiteral("Powiekszenie"), liczbaDoUstawien(double(w.zoom) / 10000.0));
-    ini.setValue(QStringLiteral("WspXSrodka"), liczbaDoUstawien(w.WspXSrodka));
-    ini.setValue(QStringLiteral("WspYSrodka"), liczbaDoUstawien(w.WspYSrodka));
-    ini.endGroup();
 }
 
 } // namespace tks

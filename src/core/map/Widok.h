@@ -1,13 +1,11 @@
 #pragma once
 // Widok mapy: powiększenie, środek, skala i przejścia między płaszczyzną mapy
 // (metry) a pikselami obszaru rysowania, oraz wszystkie zmiany widoku
-// (powiększanie, pomniejszanie, przesuwanie, ustawienia z pliku).
+// (powiększanie, pomniejszanie, przesuwanie).
 
 #include "network/Siec.h"
 
 #include <cstdint>
-
-class QSettings;
 
 namespace tks {
 
@@ -88,12 +86,5 @@ void UstawSrodek(Widok& w, double x, double y);
 
 // Minimalna długość (piksele) odcinka trasy, na którym rysuje się strzałkę.
 int MinDlugoscStrzalki(std::int64_t zoom);
-
-// Ustawienia widoku (sekcja "Ustawienia"): wartości już odczytane z pliku.
-void UstawWidokZUstawien(Widok& w, double powiekszenie, double x, double y);
-// Odczyt i zapis sekcji "Ustawienia" pliku ustawień. Liczby zapisywane są
-// z przecinkiem; odczyt przyjmuje przecinek i kropkę.
-void WczytajUstawieniaWidoku(Widok& w, QSettings& ini, const TPunkt& srodekDomyslny);
-void ZapiszUstawieniaWidoku(const Widok& w, QSettings& ini);
 
 } // namespace tks
