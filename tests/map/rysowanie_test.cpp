@@ -467,7 +467,9 @@ TEST_F(Rysowanie, StanPlotnaPoRysowaniu)
 TEST_F(Rysowanie, PanelWokolMapy)
 {
     d->pociag.Naglowek.dodajWiersz();
+    d->kontrolki.vmaxTekst = QStringLiteral("5");
     auto p = OdswiezPanelMapy(*d);
+    EXPECT_EQ(d->kontrolki.vmaxTekst, QStringLiteral("10"));   // pole prędkości taboru ograniczone
     EXPECT_TRUE(p.pokazStart && p.pokazKoniec && p.pokazPrzez && p.pokazNiePrzez);
     EXPECT_EQ(p.tytul, QStringLiteral("Wyznaczanie trasy - nowy pociąg"));
     EXPECT_FALSE(p.jestTrasa);

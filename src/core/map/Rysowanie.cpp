@@ -3,6 +3,7 @@
 #include "Kolory.h"
 #include "app/Droga.h"
 #include "common/Liczby.h"
+#include "pricing/CzasJazdy.h"
 #include "routing/WyborReczny.h"
 
 #include <QFile>
@@ -403,6 +404,10 @@ StanPaneluMapy OdswiezPanelMapy(Droga& d)
         p.pokazPrzez = gs.empty() || gs.back().Rodzaj != kPunktKoncowy;
         p.pokazNiePrzez = false;
     }
+    // Pole "Vmax tab." ograniczone, pola czasu jazdy i prędkości (okno pokazuje
+    // d.kontrolki.vmaxTekst, d.wycena.EditTr i d.wycena.EditVr).
+    UstalVTab(d);
+    PokazCzasJazdy(d);
     p.tytul = d.pociag.NowyPociag ? kTytulNowegoPociagu
                                   : kTytulPociaguNr + d.pociag.pole(QStringLiteral("NrPociagu")).toString();
     p.jestTrasa = !d.trasa.Sciezki.empty();

@@ -14,7 +14,9 @@ namespace tks {
 
 class Droga;
 
-// Stan okna wokół mapy wyliczany przed rysowaniem; okno go tylko stosuje.
+// Stan okna wokół mapy wyliczany przed rysowaniem; okno go tylko stosuje
+// (razem z polami "Vmax tab.", "Czas jazdy" i "Vr sr": d.kontrolki.vmaxTekst,
+// d.wycena.EditTr, d.wycena.EditVr).
 struct StanPaneluMapy {
     // Widoczność przycisków punktów trasy (w wyborze ręcznym zależna od punktów).
     bool pokazStart = true;
@@ -29,8 +31,9 @@ struct StanPaneluMapy {
 inline const QString kTytulNowegoPociagu = QStringLiteral("Wyznaczanie trasy - nowy pociąg");
 inline const QString kTytulPociaguNr = QStringLiteral("Wyznaczanie trasy - pociąg nr ");
 
-// Odświeżenie panelu (przyciski, podpis, menu), zatwierdzenie edytowanego
-// nagłówka i przygotowanie kandydatów wyboru ręcznego.
+// Odświeżenie panelu (przyciski, pole prędkości taboru i czasu jazdy, podpis,
+// menu), zatwierdzenie edytowanego nagłówka i przygotowanie kandydatów wyboru
+// ręcznego.
 StanPaneluMapy OdswiezPanelMapy(Droga& d);
 
 // Całe rysowanie mapy na płótnie (z odświeżeniem panelu na początku).

@@ -49,6 +49,9 @@ struct Widok {
     double WspYSrodka = 0;
     int tolerancjaKlikniecia = 20;         // piksele
     Narzedzie narzedzie = Narzedzie::Wskaznik;
+    // Rysowanie wstrzymane (przebieg wydruku mapy, wczytywanie pociągu):
+    // zdarzenie rysowania obszaru mapy nie woła wtedy odswiez.
+    bool rysowanieWstrzymane = false;
 
     // Wartości ustalane na początku każdego rysowania (UstalSkale).
     int szerokosc = 0;                     // rozmiar obszaru rysowania Pb1
