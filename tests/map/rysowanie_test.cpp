@@ -462,6 +462,13 @@ TEST_F(Rysowanie, StanPlotnaPoRysowaniu)
     EXPECT_EQ(k.czcionka.kolor, 0);
 }
 
+TEST_F(Rysowanie, PustyObszarRysowaniaNicNieRysuje)
+{
+    const int a = stacja(QStringLiteral("A"), 100, 100);
+    d->trasa.GlowneStacje = {punkt(d->siec, a, kPunktPoczatkowy)};
+    EXPECT_TRUE(rysujDoWydruku(*d, 0, 0).puste());
+}
+
 // ---------------------------------------------------------------- panel
 
 TEST_F(Rysowanie, PanelWokolMapy)

@@ -433,6 +433,9 @@ StanPaneluMapy odswiez(Droga& d, Kanwa& k)
 
     // 1. Skala, środek, promienie.
     UstalSkale(w, szer, wys, s.SrodekDomyslny);
+    // Pusty obszar rysowania: nie ma skali, nie ma czego rysować.
+    if (szer <= 0 || wys <= 0)
+        return panel;
     const int r = w.PromienStacji;
 
     // 2. Tło.
