@@ -103,5 +103,3 @@ void BM_WyszukiwanieZCelem(benchmark::State& st)
 BENCHMARK(BM_WyszukiwanieZCelem)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

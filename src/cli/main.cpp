@@ -21,6 +21,7 @@ const char* kPomoc =
     "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n"
     "  route [warunki] [operacje] [--level L]      trasa po operacjach: punkty, elementy, nagłówek, czas, wiersze\n"
     "  search-batch [warunki]                      wyszukiwania \"OD DO\" (indeksy stacji) ze standardowego wejścia\n"
+    "  generate-network [--stations N] [--seed S] [--out PLIK]   sieć w skali kraju do pomiarów wydajności\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
         {QStringLiteral("calendar"), polecenieCalendar},
         {QStringLiteral("route"), polecenieRoute},
         {QStringLiteral("search-batch"), polecenieSearchBatch},
+        {QStringLiteral("generate-network"), polecenieGenerateNetwork},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

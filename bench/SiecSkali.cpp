@@ -1,0 +1,207 @@
+#include "SiecSkali.h"
+
+#include "network/GeneratorSieci.h"
+#include "network/PlikSieci.h"
+#include "pricing/Przedzialy.h"
+#include "routing/Warunki.h"
+#include "routing/Wyszukiwanie.h"
+#include "trains/NowyPociag.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tks::bench {
+
+QString plikSieciSkali(int stacje, std::uint64_t ziarno)
+{
+    const QString plik = QStringLiteral(TKS_BENCH_DIR "/siec_%1_%2_v%3.bin").arg(stacje).arg(ziarno).arg(kWersjaGeneratora);
+    if (QFile::exists(plik))
+        return plik;
+    std::fprintf(stderr, "Generowanie sieci %d stacji (ziarno %llu) do %s\n", stacje, (unsigned long long)ziarno,
+                 qPrintable(plik));
+    const Siec s = GenerujSiec({stacje, ziarno});
+    QString blad;
+    if (!ZapiszLinieDoPliku(s, plik, blad)) {
+        std::fprintf(stderr, "%s\n", qPrintable(blad));
+        std::exit(1);
+    }
+    return plik;
+}
+
+StanSkali::StanSkali(int n) : stacje(n), d(ia, QStringLiteral(TKS_BENCH_DIR "/katalog_%1").arg(n))
+{
+    QDir().mkpath(d.katalogProgramu + QStringLiteral("Pociagi"));
+    plik = plikSieciSkali(n);
+    QString blad;
+    if (!WczytajLinieZPliku(d.siec, plik, blad)) {
+        std::fprintf(stderr, "%s\n", qPrintable(blad));
+        std::exit(1);
+    }
+    budujWartosciPochodne(d.siec, nullptr);
+    d.siecWczytana = true;
+    d.kontrolki.idRodzajuStawki = pierwszyRodzaj(d.siec);
+    d.kontrolki.lpZakresuBr = pierwszyPrzedzial(d.siec, d.kontrolki.idRodzajuStawki);
+    UstalWarunki(d);
+    KasujDroge(d);
+    UtworzTabelePociagu(d);
+    TworzNowyPociag(d);
+
+    for (int k = 0; k < 2; ++k) {
+        ustawKryterium(k);
+        wzor[k].zbuduj(d.siec, warunki());
+    }
+    ustawKryterium(0);
+
+    // Trasa ok. 1000 km: Szczecin - Poznań - Warszawa - Kraków - Rzeszów.
+    for (const char* nazwa :
+         {"Szczecin Główny", "Poznań Główny", "Warszawa Centralna", "Kraków Główny", "Rzeszów Główny"})
+        punktyTrasy.push_back(stacjaONazwie(nazwa));
+
+    // Stacje osiągalne z Warszawy przy domyślnych ograniczeniach (sieć jest nieskierowana).
+    const std::vector<double>& odl = wzor[0].licz(punktyTrasy[2], {});
+    std::vector<int> osiagalne;
+    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
+        if (odl[std::size_t(i)] < kNieosiagnieta)
+            osiagalne.push_back(i);
+    Losowanie los(12345);
+    for (int i = 0; i < kParWyszukiwan; ++i) {
+        const int a = osiagalne[std::size_t(los.ponizej(int(osiagalne.size())))];
+        int b = a;
+        while (b == a)
+            b = osiagalne[std::size_t(los.ponizej(int(osiagalne.size())))];
+        pary.emplace_back(a, b);
+    }
+    for (int i = 0; i < kZrodelBezCelu; ++i)
+        zrodlaBezCelu.push_back(osiagalne[std::size_t(los.ponizej(int(osiagalne.size())))]);
+}
+
+int StanSkali::stacjaONazwie(const char* nazwa) const
+{
+    const QString n = QString::fromUtf8(nazwa);
+    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
+        if (d.siec.nazwaStacji(i) == n)
+            return i;
+    std::fprintf(stderr, "Brak stacji %s w sieci %d stacji\n", nazwa, stacje);
+    std::exit(1);
+}
+
+void StanSkali::ustawKryterium(int kryterium)
+{
+    d.kontrolki.kryterium = kryterium;
+    UstalWarunki(d);
+}
+
+WarunkiWag StanSkali::warunki() const
+{
+    return {d.trasa.Kryterium, d.trasa.MaskaOgraniczen, d.kontrolki.idRodzajuStawki, d.kontrolki.lpZakresuBr};
+}
+
+void StanSkali::ustawPunktyTrasy()
+{
+    Trasa& t = d.trasa;
+    t.Sciezki.clear();
+    t.GlowneStacje.clear();
+    for (std::size_t i = 0; i < punktyTrasy.size(); ++i) {
+        TGlownaStacja p;
+        p.Rodzaj = i == 0 ? kPunktPoczatkowy : i + 1 == punktyTrasy.size() ? kPunktKoncowy : kPunktPosredni;
+        p.LpStacji = punktyTrasy[i];
+        p.NrGrupy = int(i);
+        p.Xkm = d.siec.Stacje[std::size_t(p.LpStacji)].Xkm;
+        p.Ykm = d.siec.Stacje[std::size_t(p.LpStacji)].Ykm;
+        t.GlowneStacje.push_back(p);
+    }
+    t.LicznikGrup = int(punktyTrasy.size()) - 1;
+}
+
+namespace {
+
+double nsOd(std::chrono::steady_clock::time_point t0)
+{
+    return double(std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - t0).count());
+}
+
+std::string opisRoznicy(const char* co, int od, int v, double nasza, double wzorcowa)
+{
+    char b[256];
+    std::snprintf(b, sizeof b, "%s: od %d, stacja %d: etykieta %.17g, Dijkstra %.17g", co, od, v, nasza, wzorcowa);
+    return b;
+}
+
+} // namespace
+
+std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan* czasy)
+{
+    ustawKryterium(kryterium);
+    d.trasa.GlowneStacje.clear();
+    d.trasa.Sciezki.clear();
+    for (const auto& [a, b] : pary) {
+        double najNasze = 1e300, najWzor = 1e300;
+        for (int powt = 0; powt < 3; ++powt) {
+            auto t0 = std::chrono::steady_clock::now();
+            const bool jest = ObliczMinOdleglosci(d, a, b, 0);
+            najNasze = std::min(najNasze, nsOd(t0));
+            t0 = std::chrono::steady_clock::now();
+            const std::vector<double>& odl = wzor[kryterium].licz(a, {b});
+            najWzor = std::min(najWzor, nsOd(t0));
+            const double nasza = d.siec.Stacje[std::size_t(b)].OdlMin;
+            if (!jest || nasza != odl[std::size_t(b)])
+                return opisRoznicy("z celem", a, b, nasza, odl[std::size_t(b)]);
+        }
+        if (czasy) {
+            czasy->nasze.push_back(najNasze);
+            czasy->wzor.push_back(najWzor);
+        }
+    }
+    d.dziennik.clear();
+    return {};
+}
+
+std::string StanSkali::sprawdzBezCelu(CzasyZapytan* czasy)
+{
+    ustawKryterium(0);
+    ustawPunktyTrasy();
+    for (const int z : zrodlaBezCelu) {
+        double najNasze = 1e300, najWzor = 1e300;
+        for (int powt = 0; powt < 3; ++powt) {
+            auto t0 = std::chrono::steady_clock::now();
+            ObliczMinOdleglosci(d, z, -1, 0);
+            najNasze = std::min(najNasze, nsOd(t0));
+            t0 = std::chrono::steady_clock::now();
+            wzor[0].licz(z, punktyTrasy);
+            najWzor = std::min(najWzor, nsOd(t0));
+        }
+        if (czasy) {
+            czasy->nasze.push_back(najNasze);
+            czasy->wzor.push_back(najWzor);
+        }
+        // Ograniczenie po wyszukiwaniu: największa etykieta stacji punktów trasy.
+        double granica = 0;
+        for (const int p : punktyTrasy)
+            granica = std::max(granica, d.siec.Stacje[std::size_t(p)].OdlMin);
+        const std::vector<double>& odl = wzor[0].licz(z, {});
+        for (int v = 0; v < d.siec.liczbaStacji(); ++v) {
+            const double nasza = d.siec.Stacje[std::size_t(v)].OdlMin;
+            const double w = odl[std::size_t(v)];
+            if ((w < granica || nasza < granica) && nasza != w)
+                return opisRoznicy("bez celu", z, v, nasza, w);
+        }
+    }
+    d.trasa.GlowneStacje.clear();
+    d.dziennik.clear();
+    return {};
+}
+
+StanSkali& stanSkali(int stacje)
+{
+    static std::map<int, std::unique_ptr<StanSkali>> stany;
+    auto& s = stany[stacje];
+    if (!s)
+        s = std::make_unique<StanSkali>(stacje);
+    return *s;
+}
+
+} // namespace tks::bench

@@ -1,0 +1,60 @@
+#pragma once
+// Sieci w skali kraju dla benchmarków: pliki generowane raz do build/bench
+// (nazwa z liczbą stacji, ziarnem i wersją generatora) i stan okna głównego
+// z wczytaną siecią, stałymi parami stacji i trasą ok. 1000 km.
+
+#include "WzorDijkstry.h"
+
+#include "app/Droga.h"
+#include "common/Interakcja.h"
+
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace tks::bench {
+
+inline constexpr std::uint64_t kZiarnoSkali = 1;
+inline constexpr int kParWyszukiwan = 48;
+inline constexpr int kZrodelBezCelu = 12;
+
+// Plik sieci o `stacje` stacjach (wygenerowany, gdy go jeszcze nie ma).
+QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
+
+// Czasy pojedynczych zapytań zebrane przy sprawdzaniu zgodności (ns, najlepszy z kilku przebiegów).
+struct CzasyZapytan {
+    std::vector<double> nasze;
+    std::vector<double> wzor;
+};
+
+struct StanSkali {
+    explicit StanSkali(int stacje);
+
+    int stacje;
+    InterakcjaSkryptowa ia;
+    Droga d;
+    QString plik;
+    std::vector<std::pair<int, int>> pary;   // losowe pary stacji połączonych przy domyślnych ograniczeniach
+    std::vector<int> zrodlaBezCelu;          // stacje, od których szuka się bez celu (wstawianie punktu pośredniego)
+    std::vector<int> punktyTrasy;            // początek, trzy pośrednie, koniec
+    WzorDijkstry wzor[2];                    // kryterium 0 i 1
+
+    // Ustawia kryterium i warunki wyszukiwania (domyślne kontrolki).
+    void ustawKryterium(int kryterium);
+    WarunkiWag warunki() const;
+    // Punkty trasy bez elementów (do wyszukiwania bez celu i przeliczenia trasy).
+    void ustawPunktyTrasy();
+    int stacjaONazwie(const char* nazwa) const;
+
+    // Sprawdza etykiety wyszukiwania względem Dijkstry; pusty napis, gdy wszystkie równe.
+    // Przy okazji mierzy pojedyncze zapytania.
+    std::string sprawdzZCelem(int kryterium, CzasyZapytan* czasy);
+    std::string sprawdzBezCelu(CzasyZapytan* czasy);
+};
+
+StanSkali& stanSkali(int stacje);
+
+} // namespace tks::bench

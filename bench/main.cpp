@@ -1,0 +1,273 @@
+// Program benchmarków: sieć przykładowa (trasa_bench, mapa_bench) i sieci w skali
+// kraju (skala_bench). Własne opcje:
+//   --rozmiary=5000,20000,100000   rozmiary sieci skali (domyślnie wszystkie trzy; 0 = żadna)
+//   --obrazy=FOLDER                zapis obrazów przerysowań sieci skali
+// Bez --benchmark_repetitions każdy pomiar jest powtarzany 5 razy, a wyniki to mediany.
+// Na końcu podsumowanie: cele z opisu zadania, stosunki do Dijkstry, wzrost z rozmiarem.
+
+#include "Benchmarki.h"
+
+#include <QGuiApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QSysInfo>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tks::bench;
+
+struct Wynik {
+    double ms = 0;
+    benchmark::UserCounters liczniki;
+};
+
+double naMs(double t, benchmark::TimeUnit j)
+{
+    switch (j) {
+    case benchmark::kNanosecond:
+        return t / 1e6;
+    case benchmark::kMicrosecond:
+        return t / 1e3;
+    case benchmark::kSecond:
+        return t * 1e3;
+    default:
+        return t;
+    }
+}
+
+// Wypisuje wyniki jak zwykle i zapamiętuje mediany do podsumowania.
+class Zbieracz : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const std::string nazwa = r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args);
+            if (r.error_occurred) {
+                bledy_.push_back(nazwa + ": " + r.error_message);
+                continue;
+            }
+            Wynik w{naMs(r.GetAdjustedRealTime(), r.time_unit), r.counters};
+            if (r.run_type == Run::RT_Aggregate) {
+                if (r.aggregate_name == "median")
+                    mediany_[nazwa] = w;
+            } else {
+                pojedyncze_[nazwa] = w;
+            }
+        }
+    }
+
+    const Wynik* wynik(const std::string& nazwa) const
+    {
+        if (auto it = mediany_.find(nazwa); it != mediany_.end())
+            return &it->second;
+        if (auto it = pojedyncze_.find(nazwa); it != pojedyncze_.end())
+            return &it->second;
+        return nullptr;
+    }
+    double ms(const std::string& nazwa) const
+    {
+        const Wynik* w = wynik(nazwa);
+        return w ? w->ms : NAN;
+    }
+    double licznik(const std::string& nazwa, const std::string& l) const
+    {
+        const Wynik* w = wynik(nazwa);
+        if (!w)
+            return NAN;
+        const auto it = w->liczniki.find(l);
+        return it == w->liczniki.end() ? NAN : double(it->second);
+    }
+    const std::vector<std::string>& bledy() const { return bledy_; }
+
+private:
+    std::map<std::string, Wynik> mediany_;
+    std::map<std::string, Wynik> pojedyncze_;
+    std::vector<std::string> bledy_;
+};
+
+double mediana(std::vector<double> v)
+{
+    if (v.empty())
+        return NAN;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+const char* ocena(bool ok) { return ok ? "spełniony" : "NIE SPEŁNIONY"; }
+
+std::string modelProcesora()
+{
+    QFile f(QStringLiteral("/proc/cpuinfo"));
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray& l : f.readAll().split('\n'))
+            if (l.startsWith("model name"))
+                return l.mid(l.indexOf(':') + 2).toStdString();
+    return "?";
+}
+
+// Cele dotyczą sieci 20 000 stacji; wzrost - od najmniejszej do największej zmierzonej.
+void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
+{
+    if (rozmiary.empty())
+        return;
+    double obciazenie[3] = {0, 0, 0};
+    getloadavg(obciazenie, 3);
+    std::printf("\n==== Podsumowanie sieci w skali kraju ====\n");
+    std::printf("Maszyna: %s, %d rdzenie, %s; %s; obciążenie (1/5/15 min): %.2f %.2f %.2f\n", modelProcesora().c_str(),
+                benchmark::CPUInfo::Get().num_cpus, QSysInfo::prettyProductName().toUtf8().constData(),
+                QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8().constData(), obciazenie[0],
+                obciazenie[1], obciazenie[2]);
+    std::printf("Czasy: mediany powtórzeń; wyszukiwanie: średnia na zapytanie w powtórzeniu (%d par z celem, %d bez celu),\n"
+                "obok mediana pojedynczych zapytań (najlepszy z 3 przebiegów).\n",
+                kParWyszukiwan, kZrodelBezCelu);
+    for (const int n : rozmiary) {
+        const std::string r = "/" + std::to_string(n);
+        std::printf("\n-- %d stacji --\n", n);
+        const double wczyt = z.ms("Skala_Wczytanie" + r), poch = z.ms("Skala_WartosciPochodne" + r);
+        const double razem = z.ms("Skala_WczytanieIPochodne" + r);
+        std::printf("Wczytanie pliku %.1f ms (%.1f MB), wartości pochodne %.1f ms, razem %.1f ms", wczyt,
+                    z.licznik("Skala_Wczytanie" + r, "MB_pliku"), poch, razem);
+        if (n == 20000)
+            std::printf("   cel <= 100 ms: %s", ocena(razem <= 100));
+        std::printf("\n");
+        for (int k = 0; k < 2; ++k) {
+            const std::string kr = r + "/kryterium:" + std::to_string(k);
+            const double nasz = z.licznik("Skala_Wyszukiwanie" + kr, "s_na_wyszukiwanie") * 1e3;
+            const double wzor = z.licznik("Skala_Dijkstra" + kr, "s_na_wyszukiwanie") * 1e3;
+            const CzasyZapytan& c = czasyZapytan()[kluczZapytan(n, k)];
+            std::vector<double> stos;
+            for (std::size_t i = 0; i < c.nasze.size(); ++i)
+                stos.push_back(c.nasze[i] / c.wzor[i]);
+            std::printf("Wyszukiwanie z celem, kryterium %d: %.3f ms, Dijkstra %.3f ms, stosunek %.2f;"
+                        " pojedyncze: %.3f / %.3f ms, mediana stosunków %.2f",
+                        k, nasz, wzor, nasz / wzor, mediana(c.nasze) / 1e6, mediana(c.wzor) / 1e6, mediana(stos));
+            if (n == 20000)
+                std::printf("   cel <= 1,5x i <= 5 ms: %s", ocena(nasz / wzor <= 1.5 && nasz <= 5));
+            std::printf("\n");
+        }
+        {
+            const double nasz = z.licznik("Skala_WyszukiwanieBezCelu" + r, "s_na_wyszukiwanie") * 1e3;
+            const double wzor = z.licznik("Skala_DijkstraBezCelu" + r, "s_na_wyszukiwanie") * 1e3;
+            std::printf("Wyszukiwanie bez celu (do 5 punktów trasy): %.3f ms, Dijkstra %.3f ms, stosunek %.2f\n", nasz,
+                        wzor, nasz / wzor);
+        }
+        const double trasa = z.ms("Skala_PrzeliczenieTrasy" + r);
+        std::printf("Pełna trasa %.0f km (%.0f elementów), 4 odcinki z wyceną i czasem jazdy: %.1f ms", 
+                    z.licznik("Skala_PrzeliczenieTrasy" + r, "km"), z.licznik("Skala_PrzeliczenieTrasy" + r, "elementy"),
+                    trasa);
+        if (n == 20000)
+            std::printf("   cel <= 30 ms: %s", ocena(trasa <= 30));
+        std::printf("\nSama wycena z czasem jazdy %.1f ms; WyznaczTrase(2) %.2f ms (%.0f wierszy)\n",
+                    z.ms("Skala_WycenaTrasy" + r), z.ms("Skala_WyznaczTrase2" + r),
+                    z.licznik("Skala_WyznaczTrase2" + r, "wiersze"));
+        const double mapa1 = z.ms("Skala_Przerysowanie" + r + "/krotnosc:1");
+        std::printf("Przerysowanie 1600x1000: 1x %.1f ms (bez wygładzania %.1f ms), 8x %.1f ms, 64x %.1f ms", mapa1,
+                    z.ms("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1"),
+                    z.ms("Skala_Przerysowanie" + r + "/krotnosc:8"), z.ms("Skala_Przerysowanie" + r + "/krotnosc:64"));
+        if (n == 20000)
+            std::printf("   cel <= 30 ms: %s", ocena(mapa1 <= 30));
+        const double model = z.licznik("Skala_Pamiec" + r, "MB_model");
+        std::printf("\nPamięć: tablice modelu %.1f MB, przyrost RSS po wczytaniu %.1f MB, szczyt RSS procesu %.1f MB"
+                    " (przed wczytaniem %.1f MB)",
+                    model, z.licznik("Skala_Pamiec" + r, "MB_RSS_przyrost"), z.licznik("Skala_Pamiec" + r, "MB_RSS_szczyt"),
+                    z.licznik("Skala_Pamiec" + r, "MB_RSS_przed"));
+        if (n == 20000)
+            std::printf("   cel <= 60 MB: %s", ocena(model <= 60 && z.licznik("Skala_Pamiec" + r, "MB_RSS_przyrost") <= 60));
+        std::printf("\n");
+    }
+    if (rozmiary.size() >= 2) {
+        const int n1 = rozmiary.front(), n2 = rozmiary.back();
+        const double k = double(n2) / n1;
+        const double nlogn = k * std::log(double(n2)) / std::log(double(n1));
+        auto wzrost = [&](const char* co, const std::string& a, const std::string& b, double granica) {
+            const double w = z.ms(a) / z.ms(b);
+            std::printf("%-34s x%.1f (wykładnik %.2f)%s\n", co, w, std::log(w) / std::log(k),
+                        granica > 0 ? (w <= granica ? "   nie gorzej niż liniowo: spełniony"
+                                                    : "   nie gorzej niż liniowo: NIE SPEŁNIONY")
+                                    : "");
+        };
+        const std::string r1 = "/" + std::to_string(n1), r2 = "/" + std::to_string(n2);
+        std::printf("\nWzrost od %d do %d stacji (x%.0f; n log n: x%.1f):\n", n1, n2, k, nlogn);
+        wzrost("wczytanie z wartościami pochodnymi", "Skala_WczytanieIPochodne" + r2, "Skala_WczytanieIPochodne" + r1, k);
+        wzrost("przerysowanie 1x", "Skala_Przerysowanie" + r2 + "/krotnosc:1", "Skala_Przerysowanie" + r1 + "/krotnosc:1",
+               k);
+        for (int kr = 0; kr < 2; ++kr) {
+            const std::string s = "/kryterium:" + std::to_string(kr);
+            wzrost(kr == 0 ? "wyszukiwanie z celem, kryterium 0" : "wyszukiwanie z celem, kryterium 1",
+                   "Skala_Wyszukiwanie" + r2 + s, "Skala_Wyszukiwanie" + r1 + s, 0);
+            wzrost(kr == 0 ? "Dijkstra, kryterium 0" : "Dijkstra, kryterium 1", "Skala_Dijkstra" + r2 + s,
+                   "Skala_Dijkstra" + r1 + s, 0);
+        }
+    }
+    for (const auto& b : z.bledy())
+        std::printf("BŁĄD: %s\n", b.c_str());
+}
+
+std::vector<int> liczby(const char* tekst)
+{
+    std::vector<int> w;
+    for (const char* p = tekst; *p;) {
+        char* koniec = nullptr;
+        const long v = std::strtol(p, &koniec, 10);
+        if (koniec == p)
+            break;
+        if (v > 0)
+            w.push_back(int(v));
+        p = *koniec == ',' ? koniec + 1 : koniec;
+    }
+    return w;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Pomiar tekstu przy rysowaniu mapy potrzebuje aplikacji z czcionkami; bez ekranu - offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argcQt = 1;
+    QGuiApplication app(argcQt, argv);
+
+    std::vector<int> rozmiary = {5000, 20000, 100000};
+    std::vector<char*> argumenty;
+    bool powtorzenia = false;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--rozmiary=", 11) == 0)
+            rozmiary = liczby(argv[i] + 11);
+        else if (std::strncmp(argv[i], "--obrazy=", 9) == 0)
+            katalogObrazow() = argv[i] + 9;
+        else {
+            powtorzenia = powtorzenia || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+            argumenty.push_back(argv[i]);
+        }
+    }
+    static char kPowtorzenia[] = "--benchmark_repetitions=5";
+    static char kTylkoAgregaty[] = "--benchmark_display_aggregates_only=true";
+    if (!powtorzenia) {
+        argumenty.push_back(kPowtorzenia);
+        argumenty.push_back(kTylkoAgregaty);
+    }
+    argumenty.push_back(nullptr);
+    int n = int(argumenty.size()) - 1;
+
+    zarejestrujBenchmarkiSkali(rozmiary);
+    benchmark::Initialize(&n, argumenty.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argumenty.data()))
+        return 1;
+    Zbieracz z;
+    benchmark::RunSpecifiedBenchmarks(&z);
+    podsumowanie(z, rozmiary);
+    benchmark::Shutdown();
+    return z.bledy().empty() ? 0 : 1;
+}

@@ -1,0 +1,293 @@
+// Benchmarki na sieciach w skali kraju (5 000, 20 000, 100 000 stacji):
+// wczytanie, wyszukiwanie z celem i bez celu wobec Dijkstry z Boost.Graph,
+// pełna trasa ok. 1000 km z wyceną i czasem jazdy, wiersze podglądu,
+// przerysowanie mapy i pamięć modelu. Rejestrowane z main() dla wybranych rozmiarów.
+
+#include "Benchmarki.h"
+#include "SiecSkali.h"
+
+#include "map/Kanwa.h"
+#include "map/Rysowanie.h"
+#include "network/PlikSieci.h"
+#include "pricing/Wycenianie.h"
+#include "routing/Przeliczanie.h"
+#include "routing/Wyszukiwanie.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace tks::bench {
+
+std::map<std::string, CzasyZapytan>& czasyZapytan()
+{
+    static std::map<std::string, CzasyZapytan> c;
+    return c;
+}
+
+std::string& katalogObrazow()
+{
+    static std::string k;
+    return k;
+}
+
+namespace {
+
+using benchmark::Counter;
+
+// Sprawdzenie zgodności z Dijkstrą raz na rozmiar i rodzaj zapytania.
+const std::string& zgodnosc(const std::string& klucz, StanSkali& s, int kryterium)
+{
+    static std::map<std::string, std::string> wyniki;
+    const auto it = wyniki.find(klucz);
+    if (it != wyniki.end())
+        return it->second;
+    CzasyZapytan& c = czasyZapytan()[klucz];
+    std::string blad = kryterium >= 0 ? s.sprawdzZCelem(kryterium, &c) : s.sprawdzBezCelu(&c);
+    return wyniki[klucz] = blad;
+}
+
+void Wczytanie(benchmark::State& st, int n, bool pochodne)
+{
+    const QString plik = plikSieciSkali(n);
+    Siec s;
+    for (auto _ : st) {
+        QString blad;
+        if (!WczytajLinieZPliku(s, plik, blad)) {
+            st.SkipWithError(qPrintable(blad));
+            break;
+        }
+        if (pochodne)
+            budujWartosciPochodne(s, nullptr);
+        benchmark::DoNotOptimize(s.Stacje.data());
+        st.PauseTiming();
+        s = Siec();   // zwolnienie poprzedniego modelu poza pomiarem
+        st.ResumeTiming();
+    }
+    st.counters["MB_pliku"] = double(QFileInfo(plik).size()) / 1e6;
+}
+
+void WartosciPochodne(benchmark::State& st, int n)
+{
+    Siec s;
+    QString blad;
+    if (!WczytajLinieZPliku(s, plikSieciSkali(n), blad)) {
+        st.SkipWithError(qPrintable(blad));
+        return;
+    }
+    for (auto _ : st) {
+        budujWartosciPochodne(s, nullptr);
+        benchmark::DoNotOptimize(s.StacjeWgNazwy.data());
+    }
+}
+
+void Wyszukiwanie(benchmark::State& st, int n, int kryterium)
+{
+    StanSkali& s = stanSkali(n);
+    const std::string& blad = zgodnosc(kluczZapytan(n, kryterium), s, kryterium);
+    if (!blad.empty()) {
+        st.SkipWithError(blad.c_str());
+        return;
+    }
+    s.ustawKryterium(kryterium);
+    s.d.trasa.GlowneStacje.clear();
+    for (auto _ : st) {
+        for (const auto& [a, b] : s.pary)
+            benchmark::DoNotOptimize(ObliczMinOdleglosci(s.d, a, b, 0));
+        s.d.dziennik.clear();
+    }
+    st.counters["s_na_wyszukiwanie"] =
+        Counter(double(s.pary.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+}
+
+void Dijkstra(benchmark::State& st, int n, int kryterium)
+{
+    StanSkali& s = stanSkali(n);
+    std::vector<std::vector<int>> cele;
+    for (const auto& p : s.pary)
+        cele.push_back({p.second});
+    for (auto _ : st)
+        for (std::size_t i = 0; i < s.pary.size(); ++i)
+            benchmark::DoNotOptimize(s.wzor[kryterium].licz(s.pary[i].first, cele[i]).data());
+    st.counters["s_na_wyszukiwanie"] =
+        Counter(double(s.pary.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+}
+
+void WyszukiwanieBezCelu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    const std::string& blad = zgodnosc(kluczZapytan(n, -1), s, -1);
+    if (!blad.empty()) {
+        st.SkipWithError(blad.c_str());
+        return;
+    }
+    s.ustawKryterium(0);
+    s.ustawPunktyTrasy();
+    for (auto _ : st) {
+        for (const int z : s.zrodlaBezCelu)
+            benchmark::DoNotOptimize(ObliczMinOdleglosci(s.d, z, -1, 0));
+        s.d.dziennik.clear();
+    }
+    s.d.trasa.GlowneStacje.clear();
+    st.counters["s_na_wyszukiwanie"] =
+        Counter(double(s.zrodlaBezCelu.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+}
+
+void DijkstraBezCelu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    for (auto _ : st)
+        for (const int z : s.zrodlaBezCelu)
+            benchmark::DoNotOptimize(s.wzor[0].licz(z, s.punktyTrasy).data());
+    st.counters["s_na_wyszukiwanie"] =
+        Counter(double(s.zrodlaBezCelu.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+}
+
+// Trasa z punktami i elementami (przeliczona raz).
+bool przygotujTrase(benchmark::State& st, StanSkali& s)
+{
+    s.ustawKryterium(0);
+    s.ustawPunktyTrasy();
+    PrzeliczPonownieDroge(s.d);
+    s.d.dziennik.clear();
+    if (s.d.trasa.Sciezki.empty() || s.d.trasa.Sciezki.back().LpDrogi != int(s.punktyTrasy.size()) - 1) {
+        st.SkipWithError("trasa nie została wyznaczona w całości");
+        return false;
+    }
+    return true;
+}
+
+void liczniki(benchmark::State& st, const StanSkali& s)
+{
+    st.counters["km"] = s.d.wycena.dlugoscTrasy;
+    st.counters["elementy"] = double(s.d.trasa.Sciezki.size());
+}
+
+void PrzeliczenieTrasy(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    if (!przygotujTrase(st, s))
+        return;
+    for (auto _ : st) {
+        PrzeliczPonownieDroge(s.d);
+        s.d.dziennik.clear();
+    }
+    liczniki(st, s);
+    st.counters["czas_jazdy_h"] = s.d.wycena.Tr / 3600.0;
+}
+
+void WycenaTrasy(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    if (!przygotujTrase(st, s))
+        return;
+    for (auto _ : st) {
+        ObliczMinParametry(s.d);
+        benchmark::DoNotOptimize(s.d.wycena.Tr);
+    }
+    liczniki(st, s);
+}
+
+void WierszePodgladu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    if (!przygotujTrase(st, s))
+        return;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(WyznaczTrase(s.d, 2));
+    liczniki(st, s);
+    st.counters["wiersze"] = s.d.trasa.Podglad.liczbaWierszy();
+}
+
+void Przerysowanie(benchmark::State& st, int n, int krotnosc, bool wygladzanie)
+{
+    StanSkali& s = stanSkali(n);
+    if (!przygotujTrase(st, s))
+        return;
+    Droga& d = s.d;
+    d.widok.zoom = std::int64_t(krotnosc) * kPowiekszenie1x;
+    const TStacja& w = d.siec.Stacje[std::size_t(s.punktyTrasy[2])];
+    d.widok.WspXSrodka = w.Xkm;
+    d.widok.WspYSrodka = w.Ykm;
+    QImage im(1600, 1000, QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter p(&im);
+        KanwaEkranu k(p, wygladzanie);
+        odswiez(d, k);
+        p.end();
+        benchmark::DoNotOptimize(im.constBits());
+    }
+    if (!katalogObrazow().empty())
+        im.save(QString::fromStdString(katalogObrazow())
+                + QStringLiteral("/mapa_%1_%2x%3.png").arg(n).arg(krotnosc).arg(wygladzanie ? "" : "_bez_wygl"));
+}
+
+// Pamięć modelu mierzona w osobnym procesie (szczyt RSS), plus rozmiary tablic.
+void Pamiec(benchmark::State& st, int n)
+{
+    const QString plik = plikSieciSkali(n);
+    QJsonObject wynik;
+    for (auto _ : st) {
+        QProcess p;
+        p.start(QStringLiteral(TKS_PAMIEC), {plik});
+        if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+            st.SkipWithError("pomiar pamięci się nie udał");
+            return;
+        }
+        wynik = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    }
+    for (const QString& k : wynik.keys())
+        st.counters[k.toStdString()] = wynik.value(k).toDouble();
+}
+
+template <class F>
+void rejestruj(const std::string& nazwa, F f, benchmark::TimeUnit jednostka)
+{
+    benchmark::RegisterBenchmark(nazwa.c_str(), f)->Unit(jednostka)->UseRealTime();
+}
+
+} // namespace
+
+std::string kluczZapytan(int n, int kryterium)
+{
+    return kryterium < 0 ? "bez celu/" + std::to_string(n) : "z celem/" + std::to_string(n) + "/kr" + std::to_string(kryterium);
+}
+
+void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
+{
+    using benchmark::kMicrosecond;
+    using benchmark::kMillisecond;
+    for (const int n : rozmiary) {
+        const std::string r = "/" + std::to_string(n);
+        rejestruj("Skala_Wczytanie" + r, [n](benchmark::State& st) { Wczytanie(st, n, false); }, kMillisecond);
+        rejestruj("Skala_WartosciPochodne" + r, [n](benchmark::State& st) { WartosciPochodne(st, n); }, kMillisecond);
+        rejestruj("Skala_WczytanieIPochodne" + r, [n](benchmark::State& st) { Wczytanie(st, n, true); }, kMillisecond);
+        for (const int k : {0, 1}) {
+            const std::string kr = r + "/kryterium:" + std::to_string(k);
+            rejestruj("Skala_Wyszukiwanie" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k); }, kMillisecond);
+            rejestruj("Skala_Dijkstra" + kr, [n, k](benchmark::State& st) { Dijkstra(st, n, k); }, kMillisecond);
+        }
+        rejestruj("Skala_WyszukiwanieBezCelu" + r, [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n); },
+                  kMillisecond);
+        rejestruj("Skala_DijkstraBezCelu" + r, [n](benchmark::State& st) { DijkstraBezCelu(st, n); }, kMillisecond);
+        rejestruj("Skala_PrzeliczenieTrasy" + r, [n](benchmark::State& st) { PrzeliczenieTrasy(st, n); }, kMillisecond);
+        rejestruj("Skala_WycenaTrasy" + r, [n](benchmark::State& st) { WycenaTrasy(st, n); }, kMillisecond);
+        rejestruj("Skala_WyznaczTrase2" + r, [n](benchmark::State& st) { WierszePodgladu(st, n); }, kMillisecond);
+        for (const int z : {1, 8, 64})
+            rejestruj("Skala_Przerysowanie" + r + "/krotnosc:" + std::to_string(z),
+                      [n, z](benchmark::State& st) { Przerysowanie(st, n, z, true); }, kMillisecond);
+        rejestruj("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1",
+                  [n](benchmark::State& st) { Przerysowanie(st, n, 1, false); }, kMillisecond);
+        benchmark::RegisterBenchmark(("Skala_Pamiec" + r).c_str(), [n](benchmark::State& st) { Pamiec(st, n); })
+            ->Iterations(1)
+            ->Repetitions(1)
+            ->Unit(kMillisecond);
+    }
+}
+
+} // namespace tks::bench
