@@ -7,12 +7,15 @@
 #include "routing/Wyszukiwanie.h"
 #include "trains/NowyPociag.h"
 
+#include "WyszukiwanieWzorcowe.h"
+
 #include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace tks::bench {
 
@@ -131,7 +134,59 @@ std::string opisRoznicy(const char* co, int od, int v, double nasza, double wzor
     return b;
 }
 
+struct PolaStacji {
+    double etykieta;
+    std::int32_t odcPop, stPop;
+    std::uint8_t wybieralna;
+    bool operator==(const PolaStacji& o) const
+    {
+        return std::memcmp(&etykieta, &o.etykieta, sizeof etykieta) == 0 && odcPop == o.odcPop && stPop == o.stPop
+               && wybieralna == o.wybieralna;
+    }
+};
+
+std::vector<PolaStacji> polaStacji(const Siec& s)
+{
+    std::vector<PolaStacji> w;
+    w.reserve(s.Stacje.size());
+    for (const auto& st : s.Stacje)
+        w.push_back({st.OdlMin, st.OdcPop, st.StPop, st.Wybieralna});
+    return w;
+}
+
 } // namespace
+
+// Jedno zapytanie trzema sposobami (najlepszy czas z trzech przebiegów każdego);
+// zwraca opis różnicy między szybką a prostą wersją wyszukiwania.
+std::string StanSkali::zmierzIPorownaj(int od, int doSt, const std::vector<int>& cele, int kryterium, CzasyZapytan* czasy)
+{
+    double tNasze = 1e300, tWzor = 1e300, tWzorcowe = 1e300;
+    std::vector<PolaStacji> wzorcowe;
+    for (int powt = 0; powt < 3; ++powt) {
+        auto t0 = std::chrono::steady_clock::now();
+        tks::test::WzorcoweObliczMinOdleglosci(d, od, doSt, 0);
+        tWzorcowe = std::min(tWzorcowe, nsOd(t0));
+        if (powt == 0)
+            wzorcowe = polaStacji(d.siec);
+        t0 = std::chrono::steady_clock::now();
+        ObliczMinOdleglosci(d, od, doSt, 0);
+        tNasze = std::min(tNasze, nsOd(t0));
+        t0 = std::chrono::steady_clock::now();
+        wzor[kryterium].licz(od, cele);
+        tWzor = std::min(tWzor, nsOd(t0));
+    }
+    if (czasy) {
+        czasy->nasze.push_back(tNasze);
+        czasy->wzor.push_back(tWzor);
+        czasy->wzorcowe.push_back(tWzorcowe);
+    }
+    const auto nasze = polaStacji(d.siec);
+    for (std::size_t v = 0; v < nasze.size(); ++v)
+        if (!(nasze[v] == wzorcowe[v]))
+            return "od " + std::to_string(od) + ": pola stacji " + std::to_string(v)
+                   + " inne niż w prostej kolejce FIFO";
+    return {};
+}
 
 std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan* czasy)
 {
@@ -139,22 +194,12 @@ std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan* czasy)
     d.trasa.GlowneStacje.clear();
     d.trasa.Sciezki.clear();
     for (const auto& [a, b] : pary) {
-        double najNasze = 1e300, najWzor = 1e300;
-        for (int powt = 0; powt < 3; ++powt) {
-            auto t0 = std::chrono::steady_clock::now();
-            const bool jest = ObliczMinOdleglosci(d, a, b, 0);
-            najNasze = std::min(najNasze, nsOd(t0));
-            t0 = std::chrono::steady_clock::now();
-            const std::vector<double>& odl = wzor[kryterium].licz(a, {b});
-            najWzor = std::min(najWzor, nsOd(t0));
-            const double nasza = d.siec.Stacje[std::size_t(b)].OdlMin;
-            if (!jest || nasza != odl[std::size_t(b)])
-                return opisRoznicy("z celem", a, b, nasza, odl[std::size_t(b)]);
-        }
-        if (czasy) {
-            czasy->nasze.push_back(najNasze);
-            czasy->wzor.push_back(najWzor);
-        }
+        if (std::string r = zmierzIPorownaj(a, b, {b}, kryterium, czasy); !r.empty())
+            return r;
+        const double nasza = d.siec.Stacje[std::size_t(b)].OdlMin;
+        const double w = wzor[kryterium].odleglosci()[std::size_t(b)];
+        if (nasza != w)
+            return opisRoznicy("z celem", a, b, nasza, w);
     }
     d.dziennik.clear();
     return {};
@@ -165,19 +210,8 @@ std::string StanSkali::sprawdzBezCelu(CzasyZapytan* czasy)
     ustawKryterium(0);
     ustawPunktyTrasy();
     for (const int z : zrodlaBezCelu) {
-        double najNasze = 1e300, najWzor = 1e300;
-        for (int powt = 0; powt < 3; ++powt) {
-            auto t0 = std::chrono::steady_clock::now();
-            ObliczMinOdleglosci(d, z, -1, 0);
-            najNasze = std::min(najNasze, nsOd(t0));
-            t0 = std::chrono::steady_clock::now();
-            wzor[0].licz(z, punktyTrasy);
-            najWzor = std::min(najWzor, nsOd(t0));
-        }
-        if (czasy) {
-            czasy->nasze.push_back(najNasze);
-            czasy->wzor.push_back(najWzor);
-        }
+        if (std::string r = zmierzIPorownaj(z, -1, punktyTrasy, 0, czasy); !r.empty())
+            return r;
         // Ograniczenie po wyszukiwaniu: największa etykieta stacji punktów trasy.
         double granica = 0;
         for (const int p : punktyTrasy)

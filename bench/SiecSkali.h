@@ -26,8 +26,9 @@ QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
 
 // Czasy pojedynczych zapytań zebrane przy sprawdzaniu zgodności (ns, najlepszy z kilku przebiegów).
 struct CzasyZapytan {
-    std::vector<double> nasze;
-    std::vector<double> wzor;
+    std::vector<double> nasze;       // ObliczMinOdleglosci
+    std::vector<double> wzor;        // Dijkstra z Boost.Graph
+    std::vector<double> wzorcowe;    // prosta kolejka FIFO (wersja sprzed zmian wydajności)
 };
 
 struct StanSkali {
@@ -49,10 +50,14 @@ struct StanSkali {
     void ustawPunktyTrasy();
     int stacjaONazwie(const char* nazwa) const;
 
-    // Sprawdza etykiety wyszukiwania względem Dijkstry; pusty napis, gdy wszystkie równe.
-    // Przy okazji mierzy pojedyncze zapytania.
+    // Sprawdza etykiety wyszukiwania względem Dijkstry, a wszystkie pola wyszukiwania
+    // stacji względem prostej kolejki FIFO; pusty napis, gdy wszystko równe.
+    // Przy okazji mierzy pojedyncze zapytania (na przemian wszystkie trzy wersje).
     std::string sprawdzZCelem(int kryterium, CzasyZapytan* czasy);
     std::string sprawdzBezCelu(CzasyZapytan* czasy);
+
+private:
+    std::string zmierzIPorownaj(int od, int doSt, const std::vector<int>& cele, int kryterium, CzasyZapytan* czasy);
 };
 
 StanSkali& stanSkali(int stacje);

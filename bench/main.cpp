@@ -116,6 +116,30 @@ std::string modelProcesora()
     return "?";
 }
 
+// Wiersz wyszukiwania: średnia na zapytanie z benchmarków (mediana powtórzeń), wersja
+// sprzed zmian i Dijkstra; potem mediany pojedynczych zapytań mierzonych na przemian.
+void wyszukiwanie(const Zbieracz& z, const std::string& nasze, const std::string& wzorcowe, const std::string& dijkstra,
+                  const std::string& klucz, const char* opis, bool cel)
+{
+    const double n = z.licznik(nasze, "s_na_wyszukiwanie") * 1e3;
+    const double w = z.licznik(dijkstra, "s_na_wyszukiwanie") * 1e3;
+    const double p = z.licznik(wzorcowe, "s_na_wyszukiwanie") * 1e3;
+    const CzasyZapytan& c = czasyZapytan()[klucz];
+    std::vector<double> doDijkstry, doWzorcowego;
+    for (std::size_t i = 0; i < c.nasze.size(); ++i) {
+        doDijkstry.push_back(c.nasze[i] / c.wzor[i]);
+        doWzorcowego.push_back(c.nasze[i] / c.wzorcowe[i]);
+    }
+    std::printf("Wyszukiwanie %s: %.3f ms (przed zmianą %.3f ms), Dijkstra %.3f ms, stosunek %.2f\n"
+                "    pojedyncze zapytania (mediany): %.3f ms, przed zmianą %.3f ms, Dijkstra %.3f ms;"
+                " mediana stosunków do Dijkstry %.2f, do wersji sprzed zmiany %.2f",
+                opis, n, p, w, n / w, mediana(c.nasze) / 1e6, mediana(c.wzorcowe) / 1e6, mediana(c.wzor) / 1e6,
+                mediana(doDijkstry), mediana(doWzorcowego));
+    if (cel)
+        std::printf("\n    cel <= 1,5x Dijkstry i <= 5 ms: %s", ocena(n / w <= 1.5 && n <= 5));
+    std::printf("\n");
+}
+
 // Cele dotyczą sieci 20 000 stacji; wzrost - od najmniejszej do największej zmierzonej.
 void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
 {
@@ -133,6 +157,9 @@ void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
                 kParWyszukiwan, kZrodelBezCelu);
     for (const int n : rozmiary) {
         const std::string r = "/" + std::to_string(n);
+        if (!z.wynik("Skala_Wczytanie" + r) && !z.wynik("Skala_Wyszukiwanie" + r + "/kryterium:0")
+            && !z.wynik("Skala_Przerysowanie" + r + "/krotnosc:1"))
+            continue;   // rozmiar pominięty filtrem
         std::printf("\n-- %d stacji --\n", n);
         const double wczyt = z.ms("Skala_Wczytanie" + r), poch = z.ms("Skala_WartosciPochodne" + r);
         const double razem = z.ms("Skala_WczytanieIPochodne" + r);
@@ -143,25 +170,11 @@ void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
         std::printf("\n");
         for (int k = 0; k < 2; ++k) {
             const std::string kr = r + "/kryterium:" + std::to_string(k);
-            const double nasz = z.licznik("Skala_Wyszukiwanie" + kr, "s_na_wyszukiwanie") * 1e3;
-            const double wzor = z.licznik("Skala_Dijkstra" + kr, "s_na_wyszukiwanie") * 1e3;
-            const CzasyZapytan& c = czasyZapytan()[kluczZapytan(n, k)];
-            std::vector<double> stos;
-            for (std::size_t i = 0; i < c.nasze.size(); ++i)
-                stos.push_back(c.nasze[i] / c.wzor[i]);
-            std::printf("Wyszukiwanie z celem, kryterium %d: %.3f ms, Dijkstra %.3f ms, stosunek %.2f;"
-                        " pojedyncze: %.3f / %.3f ms, mediana stosunków %.2f",
-                        k, nasz, wzor, nasz / wzor, mediana(c.nasze) / 1e6, mediana(c.wzor) / 1e6, mediana(stos));
-            if (n == 20000)
-                std::printf("   cel <= 1,5x i <= 5 ms: %s", ocena(nasz / wzor <= 1.5 && nasz <= 5));
-            std::printf("\n");
+            wyszukiwanie(z, "Skala_Wyszukiwanie" + kr, "Skala_WyszukiwanieWzorcowe" + kr, "Skala_Dijkstra" + kr,
+                         kluczZapytan(n, k), ("z celem, kryterium " + std::to_string(k)).c_str(), n == 20000);
         }
-        {
-            const double nasz = z.licznik("Skala_WyszukiwanieBezCelu" + r, "s_na_wyszukiwanie") * 1e3;
-            const double wzor = z.licznik("Skala_DijkstraBezCelu" + r, "s_na_wyszukiwanie") * 1e3;
-            std::printf("Wyszukiwanie bez celu (do 5 punktów trasy): %.3f ms, Dijkstra %.3f ms, stosunek %.2f\n", nasz,
-                        wzor, nasz / wzor);
-        }
+        wyszukiwanie(z, "Skala_WyszukiwanieBezCelu" + r, "Skala_WyszukiwanieBezCeluWzorcowe" + r,
+                     "Skala_DijkstraBezCelu" + r, kluczZapytan(n, -1), "bez celu (5 punktów trasy)", false);
         const double trasa = z.ms("Skala_PrzeliczenieTrasy" + r);
         std::printf("Pełna trasa %.0f km (%.0f elementów), 4 odcinki z wyceną i czasem jazdy: %.1f ms", 
                     z.licznik("Skala_PrzeliczenieTrasy" + r, "km"), z.licznik("Skala_PrzeliczenieTrasy" + r, "elementy"),

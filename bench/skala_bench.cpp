@@ -5,6 +5,7 @@
 
 #include "Benchmarki.h"
 #include "SiecSkali.h"
+#include "WyszukiwanieWzorcowe.h"
 
 #include "map/Kanwa.h"
 #include "map/Rysowanie.h"
@@ -86,7 +87,13 @@ void WartosciPochodne(benchmark::State& st, int n)
     }
 }
 
-void Wyszukiwanie(benchmark::State& st, int n, int kryterium)
+// `wzorcowe`: prosta kolejka FIFO (wersja sprzed zmian wydajności).
+bool szukaj(bool wzorcowe, Droga& d, int od, int doSt)
+{
+    return wzorcowe ? tks::test::WzorcoweObliczMinOdleglosci(d, od, doSt, 0) : ObliczMinOdleglosci(d, od, doSt, 0);
+}
+
+void Wyszukiwanie(benchmark::State& st, int n, int kryterium, bool wzorcowe)
 {
     StanSkali& s = stanSkali(n);
     const std::string& blad = zgodnosc(kluczZapytan(n, kryterium), s, kryterium);
@@ -98,7 +105,7 @@ void Wyszukiwanie(benchmark::State& st, int n, int kryterium)
     s.d.trasa.GlowneStacje.clear();
     for (auto _ : st) {
         for (const auto& [a, b] : s.pary)
-            benchmark::DoNotOptimize(ObliczMinOdleglosci(s.d, a, b, 0));
+            benchmark::DoNotOptimize(szukaj(wzorcowe, s.d, a, b));
         s.d.dziennik.clear();
     }
     st.counters["s_na_wyszukiwanie"] =
@@ -118,7 +125,7 @@ void Dijkstra(benchmark::State& st, int n, int kryterium)
         Counter(double(s.pary.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
 }
 
-void WyszukiwanieBezCelu(benchmark::State& st, int n)
+void WyszukiwanieBezCelu(benchmark::State& st, int n, bool wzorcowe)
 {
     StanSkali& s = stanSkali(n);
     const std::string& blad = zgodnosc(kluczZapytan(n, -1), s, -1);
@@ -130,7 +137,7 @@ void WyszukiwanieBezCelu(benchmark::State& st, int n)
     s.ustawPunktyTrasy();
     for (auto _ : st) {
         for (const int z : s.zrodlaBezCelu)
-            benchmark::DoNotOptimize(ObliczMinOdleglosci(s.d, z, -1, 0));
+            benchmark::DoNotOptimize(szukaj(wzorcowe, s.d, z, -1));
         s.d.dziennik.clear();
     }
     s.d.trasa.GlowneStacje.clear();
@@ -269,11 +276,16 @@ void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
         rejestruj("Skala_WczytanieIPochodne" + r, [n](benchmark::State& st) { Wczytanie(st, n, true); }, kMillisecond);
         for (const int k : {0, 1}) {
             const std::string kr = r + "/kryterium:" + std::to_string(k);
-            rejestruj("Skala_Wyszukiwanie" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k); }, kMillisecond);
+            rejestruj("Skala_Wyszukiwanie" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k, false); },
+                      kMillisecond);
+            rejestruj("Skala_WyszukiwanieWzorcowe" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k, true); },
+                      kMillisecond);
             rejestruj("Skala_Dijkstra" + kr, [n, k](benchmark::State& st) { Dijkstra(st, n, k); }, kMillisecond);
         }
-        rejestruj("Skala_WyszukiwanieBezCelu" + r, [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n); },
+        rejestruj("Skala_WyszukiwanieBezCelu" + r, [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n, false); },
                   kMillisecond);
+        rejestruj("Skala_WyszukiwanieBezCeluWzorcowe" + r,
+                  [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n, true); }, kMillisecond);
         rejestruj("Skala_DijkstraBezCelu" + r, [n](benchmark::State& st) { DijkstraBezCelu(st, n); }, kMillisecond);
         rejestruj("Skala_PrzeliczenieTrasy" + r, [n](benchmark::State& st) { PrzeliczenieTrasy(st, n); }, kMillisecond);
         rejestruj("Skala_WycenaTrasy" + r, [n](benchmark::State& st) { WycenaTrasy(st, n); }, kMillisecond);

@@ -122,13 +122,17 @@ enum : int {
 };
 // Magistrale: pary węzłów, każda para to osobna linia.
 constexpr int kMagistrale[][2] = {
-    {Warszawa, Katowice}, {Warszawa, Terespol}, {Warszawa, Poznan}, {Poznan, Rzepin}, {Warszawa, Gdansk},
-    {Krakow, Przemysl},   {Warszawa, Bialystok}, {Warszawa, Lublin}, {Lublin, Chelm},  {Krakow, Warszawa},
-    {Poznan, Wroclaw},    {Wroclaw, Katowice},  {Katowice, Krakow}, {Szczecin, Poznan}, {Szczecin, Koszalin},
-    {Koszalin, Gdynia},   {Gdynia, Gdansk},     {Gdansk, Olsztyn},  {Olsztyn, Elk},     {Elk, Bialystok},
-    {Gdansk, Bydgoszcz},  {Bydgoszcz, Torun},   {Torun, Kutno},     {Bydgoszcz, Pila},  {Pila, Poznan},
-    {Lodz, Kalisz},       {Kalisz, Wroclaw},    {Warszawa, Lodz},   {Kielce, Radom},    {Radom, Lublin},
-    {Rzepin, ZielonaGora}, {ZielonaGora, Legnica}, {Legnica, Wroclaw}, {Krakow, NowySacz}, {Leszno, Poznan},
+    {Warszawa, Czestochowa}, {Czestochowa, Katowice}, {Warszawa, Terespol}, {Warszawa, Kutno},
+    {Kutno, Poznan},         {Poznan, Rzepin},        {Warszawa, Gdansk},   {Krakow, Tarnow},
+    {Tarnow, Rzeszow},       {Rzeszow, Przemysl},     {Warszawa, Bialystok}, {Warszawa, Lublin},
+    {Lublin, Chelm},         {Warszawa, Radom},       {Radom, Kielce},      {Kielce, Krakow},
+    {Poznan, Leszno},        {Leszno, Wroclaw},       {Wroclaw, Opole},     {Opole, Katowice},
+    {Katowice, Krakow},      {Szczecin, Poznan},      {Szczecin, Koszalin}, {Koszalin, Gdynia},
+    {Gdynia, Gdansk},        {Gdansk, Olsztyn},       {Olsztyn, Elk},       {Elk, Bialystok},
+    {Gdansk, Bydgoszcz},     {Bydgoszcz, Torun},      {Torun, Kutno},       {Bydgoszcz, Pila},
+    {Pila, Poznan},          {Lodz, Kalisz},          {Kalisz, Wroclaw},    {Warszawa, Lodz},
+    {Radom, Lublin},         {Lublin, Rzeszow},       {Rzepin, ZielonaGora}, {ZielonaGora, Legnica},
+    {Legnica, Wroclaw},      {Krakow, NowySacz},
 };
 
 // Rdzenie i końcówki nazw stacji.
@@ -883,10 +887,10 @@ Siec Budowa::wynik(OpisGenerowania* opis)
             vBaza = 70;
             katBaza = 2;
         } else {
-            const double brakSieci[] = {0, 0, 0.08, 0.4, 0.85};
+            const double brakSieci[] = {0, 0, 0.04, 0.22, 0.6};
             if (los.szansa(brakSieci[kat]))
                 cechyLinii |= cechy::BrakSieci;
-            if (kat >= 3 && los.szansa(0.06)) {
+            if (kat >= 3 && los.szansa(0.04)) {
                 cechyLinii |= cechy::ObcyZarzad;
                 kod = 3;
             }
@@ -1026,12 +1030,17 @@ Siec Budowa::wynik(OpisGenerowania* opis)
         QString nazwa = sg.miasto >= 0 ? QString::fromUtf8(kMiasta[sg.miasto].nazwa) : nazwaStacji(los);
         QString kod = QString::number(10000 + los.ponizej(90000));
         const double u = los.ulamek();
-        if (sg.miasto >= 0 || linii >= 3) {
-            st.Widocznosc = linii >= 3 ? -1 : linii == 2 ? 0 : 1;
-        } else if (linii == 2) {
-            st.Widocznosc = 0;
+        // Widoczność według znaczenia: węzły i końce magistral i linii pierwszorzędnych
+        // widać przy 1x, węzły linii drugorzędnych i lokalnych dopiero po powiększeniu.
+        int glownych = 0;
+        for (const int l : sg.linie)
+            glownych += linie_[std::size_t(l)].kategoria <= 2 ? 1 : 0;
+        if (sg.miasto >= 0) {
+            st.Widocznosc = -1;
+        } else if (linii >= 2) {
+            st.Widocznosc = glownych >= 2 ? (linii >= 3 ? -1 : 0) : glownych == 1 ? 2 : 4;
         } else if (koniecLinii[std::size_t(g)]) {
-            st.Widocznosc = 1;
+            st.Widocznosc = glownych >= 1 ? 1 : 4;
         } else if (zmianaPredkosci[std::size_t(g)] && u < 0.2) {
             kod = QStringLiteral("PVMAX");
             nazwa += QStringLiteral(" zm. prędkości");

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 #include <algorithm>
+#include <limits>
 
 namespace tks {
 namespace {
@@ -56,14 +57,14 @@ bool ustalLinie(Droga& d, int od, int doSt, int& linia)
 }
 
 // Największa etykieta wśród stacji punktów trasy (0 bez punktów).
-double ograniczenieBezCelu(const Droga& d)
+double ograniczenieBezCelu(const Droga& d, const double* etykiety)
 {
     double g = 0;
     bool jest = false;
     for (const auto& p : d.trasa.GlowneStacje) {
         if (p.LpStacji < 0 || p.LpStacji >= d.siec.liczbaStacji())
             continue;
-        const double v = d.siec.Stacje[std::size_t(p.LpStacji)].OdlMin;
+        const double v = etykiety[p.LpStacji];
         if (!jest || v > g)
             g = v;
         jest = true;
@@ -77,6 +78,164 @@ bool czyStacjaPunktu(const Droga& d, int s)
         if (p.LpStacji == s)
             return true;
     return false;
+}
+
+// Lista odcinków stacji przepisana przy pierwszym zdjęciu stacji z kolejki w danym
+// wyszukiwaniu (znacznik = numer wyszukiwania): sąsiad i waga każdego odcinka w
+// kolejności listy. Stacja zdejmowana ponownie (po poprawie etykiety) czyta już
+// tylko tę zwartą kopię. Waga +inf oznacza odcinek pomijany (zabroniony maską, bez
+// prędkości, spoza linii wyboru ręcznego): etykieta + inf nigdy nie jest mniejsza
+// od etykiety sąsiada, więc odcinek odpada przy tym samym porównaniu, co każdy inny.
+struct WpisSasiada {
+    double waga;
+    std::int32_t sasiad;
+    std::int32_t odcinek;
+};
+
+struct ListaStacji {
+    std::uint32_t znacznik = 0;
+    std::uint32_t poczatek = 0;
+    std::uint32_t liczba = 0;
+    std::uint32_t zapisana = 0;   // numer wyszukiwania, które przepisało już wynik do rekordu
+};
+
+// Bufory wyszukiwania używane ponownie (rosną do rozmiaru sieci, nie maleją):
+// etykiety i poprzednicy stacji w zwartych tablicach (w trakcie wyszukiwania
+// zamiast rekordów stacji), przepisane listy odcinków i kolejka.
+struct BuforWyszukiwania {
+    std::vector<double> etykiety;
+    std::vector<std::int32_t> stPop;
+    std::vector<std::int32_t> odcPop;
+    std::vector<ListaStacji> listy;
+    std::vector<WpisSasiada> wpisy;
+    std::vector<std::int32_t> kolejka;
+    std::uint32_t znacznik = 0;
+};
+
+BuforWyszukiwania& bufor()
+{
+    static BuforWyszukiwania b;
+    return b;
+}
+
+struct WarunkiWagi {
+    int kryterium;
+    std::uint16_t maska;
+    int r;
+    int b;
+    bool pasazerski;
+    int linia;
+};
+
+constexpr double kPominiety = std::numeric_limits<double>::infinity();
+
+double wagaOdcinka(const Siec& s, const TOdcinek& o, std::size_t e, const WarunkiWagi& w)
+{
+    // Odcinek zabroniony maską ma wagę 1e100: nigdy nie da etykiety poniżej nieosiągniętej.
+    if (o.Cechy & w.maska)
+        return kPominiety;
+    if (w.kryterium == 2 && o.NrLinii != w.linia && w.linia != -1)
+        return kPominiety;
+    switch (w.kryterium) {
+    case 1:
+        return double(s.Stawki.stawka(e, w.r, w.b)) / 1000.0 * (double(o.Odleglosc) / 1000.0);
+    case 3: {
+        const int v = w.pasazerski ? int(o.VP1) + int(o.VP2) : int(o.VT1) + int(o.VT2);
+        if (v == 0)
+            return kPominiety;   // odcinek bez prędkości jest nieprzejezdny
+        return (double(o.Odleglosc) / 1000.0) / double(v) * 2.0;
+    }
+    default:
+        return double(o.Odleglosc) / 1000.0;
+    }
+}
+
+// Pętla kolejki FIFO. Kolejność zdejmowania stacji, przeglądania odcinków i
+// porównań jest dokładnie taka, jak w opisie algorytmu. Etykiety i poprzednicy
+// są w zwartych tablicach bufora; do rekordów stacji trafiają na końcu. Kolejka
+// (KolejkaStacji) rośnie skokami, a na końcu ma dokładnie dopisane stacje.
+template <bool Reczny, bool ZCelem>
+void przeszukaj(Droga& d, BuforWyszukiwania& bf, int od, int doSt, const WarunkiWagi& ww)
+{
+    Siec& s = d.siec;
+    double* const etykiety = bf.etykiety.data();
+    std::int32_t* const stPop = bf.stPop.data();
+    std::int32_t* const odcPop = bf.odcPop.data();
+    ListaStacji* const listy = bf.listy.data();
+    std::vector<WpisSasiada>& wpisy = bf.wpisy;
+    wpisy.clear();
+    const std::uint32_t znacznik = bf.znacznik;
+    // Ograniczenie: z celem etykieta celu, bez celu największa etykieta stacji
+    // punktów trasy (zmienia się tylko, gdy poprawia się etykieta takiej stacji).
+    double granica = ZCelem ? etykiety[doSt] : ograniczenieBezCelu(d, etykiety);
+
+    // Kolejka w buforze, który tylko rośnie (bez zerowania przy każdym wyszukiwaniu);
+    // na końcu przepisywana do KolejkaStacji.
+    std::vector<std::int32_t>& kolejka = bf.kolejka;
+    if (kolejka.size() < 1024)
+        kolejka.resize(1024);
+    kolejka[0] = od;
+    std::size_t dlugosc = 1;
+    std::int32_t* q = kolejka.data();
+    for (std::size_t glowa = 0; glowa < dlugosc; ++glowa) {
+        const std::int32_t c = q[glowa];
+        ListaStacji& lista = listy[c];
+        if (lista.znacznik != znacznik) {
+            const auto& odcinki = s.OdcinkiStacji[std::size_t(c)];
+            lista.znacznik = znacznik;
+            lista.poczatek = std::uint32_t(wpisy.size());
+            lista.liczba = std::uint32_t(odcinki.size());
+            for (const std::int32_t e : odcinki) {
+                const TOdcinek& o = s.Odcinki[std::size_t(e)];
+                wpisy.push_back({wagaOdcinka(s, o, std::size_t(e), ww), o.LpStA == c ? o.LpStB : o.LpStA, e});
+            }
+        }
+        if (dlugosc + lista.liczba > kolejka.size()) {
+            kolejka.resize(std::max(2 * kolejka.size(), dlugosc + lista.liczba));
+            q = kolejka.data();
+        }
+        const double etykietaC = etykiety[c];
+        const WpisSasiada* w = wpisy.data() + lista.poczatek;
+        for (const WpisSasiada* const koniec = w + lista.liczba; w != koniec; ++w) {
+            const std::int32_t nb = w->sasiad;
+            const double etykietaN = etykiety[nb];
+            if (etykietaN >= kProgWejscia)
+                continue;
+            const double t = etykietaC + w->waga;
+            if constexpr (Reczny) {
+                if (!(t < etykietaN))
+                    continue;
+            } else {
+                if (!(t < etykietaN) || !(t < granica))
+                    continue;
+            }
+            etykiety[nb] = t;
+            stPop[nb] = c;
+            odcPop[nb] = w->odcinek;
+            q[dlugosc++] = nb;
+            if constexpr (ZCelem) {
+                if (nb == doSt)
+                    granica = t;
+            } else if (czyStacjaPunktu(d, nb)) {
+                granica = ograniczenieBezCelu(d, etykiety);
+            }
+        }
+    }
+    d.trasa.KolejkaStacji.assign(q, q + dlugosc);
+
+    // Wynik do rekordów stacji: każda stacja z kolejki raz (pozostałe mają już
+    // wartości z inicjalizacji).
+    for (std::size_t k = 0; k < dlugosc; ++k) {
+        const std::int32_t v = q[k];
+        ListaStacji& l = listy[v];
+        if (l.zapisana == znacznik)
+            continue;
+        l.zapisana = znacznik;
+        TStacja& st = s.Stacje[std::size_t(v)];
+        st.OdlMin = etykiety[v];
+        st.StPop = stPop[v];
+        st.OdcPop = odcPop[v];
+    }
 }
 
 } // namespace
@@ -96,79 +255,50 @@ bool ObliczMinOdleglosci(Droga& d, int od, int doSt, int linia)
         return false;
     const bool zCelem = doSt >= 0;
     const int kryterium = d.trasa.Kryterium;
-    const std::uint16_t maska = d.trasa.MaskaOgraniczen;
 
     if (kryterium == 2 && linia >= 0 && zCelem && (!d.kontrolki.wczytywaniePociagu || linia == 0)) {
         if (!ustalLinie(d, od, doSt, linia))
             return false;
     }
 
-    for (auto& st : s.Stacje) {
+    BuforWyszukiwania& bf = bufor();
+    bf.etykiety.resize(std::size_t(n));
+    bf.stPop.resize(std::size_t(n));
+    bf.odcPop.resize(std::size_t(n));
+    if (bf.listy.size() < std::size_t(n))
+        bf.listy.resize(std::size_t(n));
+    bf.wpisy.reserve(2 * s.Odcinki.size());
+    if (++bf.znacznik == 0) {
+        // Po przepełnieniu numeru wyszukiwania żadna stara lista nie może wyglądać na bieżącą.
+        for (auto& l : bf.listy)
+            l = ListaStacji{};
+        bf.znacznik = 1;
+    }
+
+    double* const etykiety = bf.etykiety.data();
+    for (int i = 0; i < n; ++i) {
+        TStacja& st = s.Stacje[std::size_t(i)];
         if (st.OdlMin < kProgWejscia)
             st.OdlMin = kNieosiagnieta;
         st.OdcPop = -1;
         st.StPop = -1;
         st.Wybieralna = 1;
+        etykiety[i] = st.OdlMin;
     }
     TStacja& start = s.Stacje[std::size_t(od)];
     start.OdlMin = 0;
     start.OdcPop = -1;
     start.StPop = od;
     start.Wybieralna = 0;
+    etykiety[od] = 0;
+    bf.stPop[std::size_t(od)] = od;
+    bf.odcPop[std::size_t(od)] = -1;
 
-    // Ograniczenie bez celu zmienia się tylko, gdy poprawia się etykieta stacji punktu trasy.
-    double ograniczenie = zCelem ? 0.0 : ograniczenieBezCelu(d);
-
-    std::vector<std::int32_t>& kolejka = d.trasa.KolejkaStacji;
-    kolejka.clear();
-    kolejka.push_back(od);
-    for (std::size_t glowa = 0; glowa < kolejka.size(); ++glowa) {
-        const std::int32_t c = kolejka[glowa];
-        const double etykietaC = s.Stacje[std::size_t(c)].OdlMin;
-        for (std::int32_t e : s.OdcinkiStacji[std::size_t(c)]) {
-            const TOdcinek& o = s.Odcinki[std::size_t(e)];
-            const std::int32_t nb = o.LpStA == c ? o.LpStB : o.LpStA;
-            TStacja& sn = s.Stacje[std::size_t(nb)];
-            if (sn.OdlMin >= kProgWejscia)
-                continue;
-            // Odcinek zabroniony maską ma wagę 1e100: nigdy nie da etykiety poniżej nieosiągniętej.
-            if (o.Cechy & maska)
-                continue;
-            double w;
-            switch (kryterium) {
-            case 1:
-                w = double(s.Stawki.stawka(std::size_t(e), r, b)) / 1000.0 * (double(o.Odleglosc) / 1000.0);
-                break;
-            case 3: {
-                const int v = pasazerski ? int(o.VP1) + int(o.VP2) : int(o.VT1) + int(o.VT2);
-                if (v == 0)
-                    continue;   // odcinek bez prędkości jest nieprzejezdny
-                w = (double(o.Odleglosc) / 1000.0) / double(v) * 2.0;
-                break;
-            }
-            default:
-                w = double(o.Odleglosc) / 1000.0;
-                break;
-            }
-            const double t = etykietaC + w;
-            if (kryterium == 2) {
-                if (o.NrLinii != linia && linia != -1)
-                    continue;
-                if (!(t < sn.OdlMin))
-                    continue;
-            } else {
-                const double granica = zCelem ? s.Stacje[std::size_t(doSt)].OdlMin : ograniczenie;
-                if (!(t < sn.OdlMin) || !(t < granica))
-                    continue;
-            }
-            sn.OdlMin = t;
-            sn.StPop = c;
-            sn.OdcPop = e;
-            kolejka.push_back(nb);
-            if (!zCelem && czyStacjaPunktu(d, nb))
-                ograniczenie = ograniczenieBezCelu(d);
-        }
-    }
+    const WarunkiWagi ww{kryterium, d.trasa.MaskaOgraniczen, r, b, pasazerski, linia};
+    if (kryterium == 2)
+        zCelem ? przeszukaj<true, true>(d, bf, od, doSt, ww) : przeszukaj<true, false>(d, bf, od, doSt, ww);
+    else
+        zCelem ? przeszukaj<false, true>(d, bf, od, doSt, ww) : przeszukaj<false, false>(d, bf, od, doSt, ww);
 
     bool wynik = true;
     if (zCelem && s.Stacje[std::size_t(doSt)].OdlMin >= kNieosiagnieta)
