@@ -65,12 +65,6 @@ void TFrmDroga::NarzedzieDwuklik(int) {}
 
 // ---- menu ----
 
-void TFrmDroga::Nowypocig1Click() {}
-void TFrmDroga::Wczytajpocig1Click() {}
-void TFrmDroga::ZapiszPocig1Click() {}
-void TFrmDroga::Zapiszzmiany1Click() {}
-void TFrmDroga::Edytujnagwek1Click() {}
-void TFrmDroga::Terminykursowania1Click() {}
 void TFrmDroga::DrukujMapke(int) {}
 void TFrmDroga::DrukujTrase(int) {}
 void TFrmDroga::PokazTrase(int) {}
