@@ -21,6 +21,9 @@ const char* kPomoc =
     "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n"
     "  route [warunki] [operacje] [--level L]      trasa po operacjach: punkty, elementy, nagłówek, czas, wiersze\n"
     "  search-batch [warunki]                      wyszukiwania \"OD DO\" (indeksy stacji) ze standardowego wejścia\n"
+    "  train list | show ID | delete ID            zapisane pociągi w folderze Pociagi/ (--dir FOLDER)\n"
+    "  train price ID [--level L] [--save]         pociąg wczytany i wyceniony na obecnej sieci\n"
+    "  train save [warunki] [operacje] --number NR [--name NAZWA] [--calendar PLIK.json]   zapis nowego pociągu\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -42,6 +45,7 @@ int main(int argc, char** argv)
         {QStringLiteral("calendar"), polecenieCalendar},
         {QStringLiteral("route"), polecenieRoute},
         {QStringLiteral("search-batch"), polecenieSearchBatch},
+        {QStringLiteral("train"), polecenieTrain},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
 
 namespace tks {
 
@@ -64,7 +66,15 @@ bool zapiszTabele(const Tabela& t, const QString& sciezka, QString& blad)
                    .arg(QDir::toNativeSeparators(sciezka), QDir::toNativeSeparators(folder));
         return false;
     }
-    return t.zapiszDoPliku(sciezka, blad);
+    // plik tymczasowy, potem zamiana nazwy; flush() przed commit(), bo commit()
+    // nie zauważa zapisu urwanego w połowie (pełny dysk) i zamieniłby plik na ucięty
+    const QByteArray dane = QJsonDocument(t.doJson()).toJson(QJsonDocument::Indented);
+    QSaveFile f(sciezka);
+    if (!f.open(QIODevice::WriteOnly) || f.write(dane) != dane.size() || !f.flush() || !f.commit()) {
+        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(QDir::toNativeSeparators(sciezka), f.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool pociagIstnieje(const Droga& d, int id)
