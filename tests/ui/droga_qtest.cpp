@@ -89,9 +89,10 @@ void TestDroga::menuWKolejnosci()
     QCOMPARE(test::pozycjeMenu(w.menuPlik),
              (QStringList{"Nowy pociąg", "Wczytaj pociąg", "-", "Zapisz jako nowy pociąg", "Zapisz zmiany", "-",
                           "Edytuj nagłówek", "-", "Terminy kursowania", "-", "Koniec"}));
+    // "Terminy kursowania" czeka na okno kalendarza
     for (QAction* a : w.menuPlik->actions())
         if (!a->isSeparator())
-            QCOMPARE(a->isEnabled(), a == w.Koniec1);
+            QCOMPARE(a->isEnabled(), a != w.Terminykursowania1);
     QCOMPARE(test::pozycjeMenu(w.menuDrukuj), (QStringList{"Mapka", "Trasa"}));
     QCOMPARE(test::pozycjeMenu(w.menuDrukuj->actions()[0]->menu()), (QStringList{"Cała", "Okno", "Dopasuj do trasy"}));
     const QStringList poziomy{"Wg zmian linii", "Wg zmian linii i stawek", "Wg odcinków"};
@@ -389,7 +390,7 @@ void TestDroga::pytaniePrzyZamykaniu()
     QCOMPARE(ia.zdarzenia()[0].tytul, QStringLiteral("Uwaga !"));
     QCOMPARE(ia.zdarzenia()[0].ikona, Ikona::Ostrzezenie);
 
-    // "Tak": zapis pociągów jeszcze nie działa, więc okno zostaje
+    // "Tak": zapis się nie udaje (trasa bez stacji końcowej), więc okno zostaje
     ia.dodajOdpowiedz(Odpowiedz::Tak);
     w.close();
     QVERIFY(w.isVisible());
