@@ -66,7 +66,8 @@ int idPociagu(const Argumenty& a, const QString& polecenie)
     bool ok = false;
     const int id = a.pozycyjne().first().toInt(&ok);
     if (!ok || id <= 0)
-        throw BladUzycia(QStringLiteral("Identyfikator pociągu musi być dodatnią liczbą całkowitą: %1").arg(a.pozycyjne().first()));
+        throw BladUzycia(
+            QStringLiteral("Identyfikator pociągu musi być dodatnią liczbą całkowitą: %1").arg(a.pozycyjne().first()));
     return id;
 }
 
@@ -196,7 +197,8 @@ int trainSave(const QStringList& argumenty)
     if (const auto plik = a.wartosc(QStringLiteral("calendar"))) {
         QFile f(*plik);
         if (!f.open(QIODevice::ReadOnly))
-            throw BladUzycia(QStringLiteral("Nie można odczytać pliku kalendarza \"%1\": %2").arg(*plik, f.errorString()));
+            throw BladUzycia(
+                QStringLiteral("Nie można odczytać pliku kalendarza \"%1\": %2").arg(*plik, f.errorString()));
         kalendarzPociagu = kalendarzZJson(f.readAll());
     }
 

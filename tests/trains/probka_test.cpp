@@ -74,7 +74,8 @@ struct SiecPrzykladowa : ::testing::Test {
     QString dir() const { return katalog.path(); }
     WynikCli cli(const QStringList& argumenty)
     {
-        return uruchomCli(QStringList{QStringLiteral("train")} + argumenty + QStringList{QStringLiteral("--dir"), dir()});
+        const QStringList katalogProgramu{QStringLiteral("--dir"), dir()};
+        return uruchomCli(QStringList{QStringLiteral("train")} + argumenty + katalogProgramu);
     }
 };
 
@@ -206,7 +207,8 @@ TEST_F(SiecPrzykladowa, PoleceniaTrain)
     w = cli({QStringLiteral("price"), QStringLiteral("1"), QStringLiteral("--level"), QStringLiteral("1")});
     ASSERT_EQ(w.kod, 0) << w.bledy.toStdString();
     const QJsonObject cena = w.json();
-    const WynikCli r = uruchomCli(QStringList{QStringLiteral("route"), QStringLiteral("--level"), QStringLiteral("1")} + trasa);
+    const WynikCli r =
+        uruchomCli(QStringList{QStringLiteral("route"), QStringLiteral("--level"), QStringLiteral("1")} + trasa);
     ASSERT_EQ(r.kod, 0);
     EXPECT_EQ(cena[QStringLiteral("sciezki")], r.json()[QStringLiteral("sciezki")]);
     EXPECT_EQ(cena[QStringLiteral("wiersze")], r.json()[QStringLiteral("wiersze")]);

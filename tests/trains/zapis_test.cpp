@@ -92,7 +92,8 @@ TEST_F(Zapis, PierwszyZapisTworzyPlikiIWierszListy)
     EXPECT_FALSE(d.pociag.ZmianyPociagu);
     EXPECT_TRUE(d.pociag.NowyPociag);   // zostaje do wczytania pociągu
     EXPECT_EQ(d.pociag.pole(QStringLiteral("IdPociagu")).toInt(), 1);
-    for (const char* t : {"Naglowek", "PociagStacje", "GlowneStacje", "OdcinkiZabronione", "StacjeZabronione", "Kalendarz"})
+    for (const char* t :
+         {"Naglowek", "PociagStacje", "GlowneStacje", "OdcinkiZabronione", "StacjeZabronione", "Kalendarz"})
         EXPECT_TRUE(QFile::exists(plik(t, 1))) << t;
     EXPECT_FALSE(QFile::exists(plik("Trasa", 1)));   // zapis nie pisze tabeli trasy
 
@@ -363,7 +364,8 @@ TEST_F(Zapis, UszkodzonyPlikNieZmieniaNiczegoWPamieci)
     ASSERT_TRUE(QFile::copy(plik("Kalendarz", 2), plik("Naglowek", 1)));
     ia.wyczysc();
     EXPECT_FALSE(WczytajPociag(d, 1));
-    EXPECT_TRUE(ia.teksty().join(QString()).contains(QStringLiteral("Kalendarz"))) << ia.teksty().join(QString()).toStdString();
+    const QString tekst = ia.teksty().join(QString());
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Kalendarz"))) << tekst.toStdString();
 
     // brak pliku pociągu
     ia.wyczysc();

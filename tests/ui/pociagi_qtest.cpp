@@ -5,6 +5,7 @@
 #include "app/CyklDrogi.h"
 #include "app/TDM.h"
 #include "app/TFrmDroga.h"
+#include "calendar/KalendarzPociagu.h"
 #include "common/ModelTabeli.h"
 #include "common/Interakcja.h"
 #include "routing/Oznaczenia.h"
@@ -91,6 +92,7 @@ private slots:
     void edytorNaglowkaWygladITryby();
     void edytorNaglowkaNumerISprawdzenie();
     void edytorNaglowkaCenaIPaski();
+    void oknoKalendarzaPrzezHak();
     void listaKolumnyPrzyciskiMenu();
     void listaFiltryISortowanie();
     void oknoFiltru();
@@ -248,6 +250,35 @@ void TestPociagi::edytorNaglowkaCenaIPaski()
     n->reject();
 }
 
+void TestPociagi::oknoKalendarzaPrzezHak()
+{
+    Okno o;
+    Droga& d = o.d();
+    // okno kalendarza podłączone później: przycisk edytora i pozycja menu się włączają
+    int wywolania = 0;
+    o.okna().ustawOknoKalendarza([&] {
+        ++wywolania;
+        KliknijWzorzec(d, Wzorzec::A);
+    });
+    emit o.w.menuPlik->aboutToShow();
+    QVERIFY(o.w.Terminykursowania1->isEnabled());
+    TFrmNaglowek* n = o.okna().FrmNaglowek;
+    n->show();
+    QVERIFY(n->BitBtnTerminy->isEnabled());
+    d.pociag.ZmianyPociagu = false;
+    QTest::mouseClick(n->BitBtnTerminy, Qt::LeftButton);
+    QCOMPARE(wywolania, 1);
+    QVERIFY(d.pociag.ZmianyPociagu);
+    QCOMPARE(n->DBEditLDniKurs->text(), d.pociag.pole(QStringLiteral("LDniKurs")).toString());
+    QVERIFY(n->DBMemoKursuje->toPlainText().startsWith(QStringLiteral("kursuje w (A)")));
+    n->reject();
+    // z menu: te same reguły, bez zmian - pociąg nie jest zmieniony
+    d.pociag.ZmianyPociagu = false;
+    o.w.Terminykursowania1->trigger();
+    QCOMPARE(wywolania, 2);
+    QVERIFY(!d.pociag.ZmianyPociagu);
+}
+
 void TestPociagi::listaKolumnyPrzyciskiMenu()
 {
     Okno o;
@@ -286,7 +317,8 @@ void TestPociagi::listaFiltryISortowanie()
         const auto numery = [&] {
             QStringList s;
             for (int r = 0; r < l->model()->rowCount(); ++r)
-                s << l->model()->index(r, 1).data().toString() + QLatin1Char('/') + l->model()->index(r, 2).data().toString();
+                s << l->model()->index(r, 1).data().toString() + QLatin1Char('/')
+                         + l->model()->index(r, 2).data().toString();
             return s;
         };
         QTableView* g = l->DBGrid1;
@@ -363,7 +395,8 @@ void TestPociagi::oknoFiltru()
     f->ustaw(QStringLiteral("IdPociagu"), TypPola::Calkowita, 3);
     for (int i = 0; i < f->ComboBoxKryterium->count(); ++i)
         kryteriaLiczby << f->ComboBoxKryterium->itemText(i);
-    QCOMPARE(kryteriaLiczby, (QStringList{"równe", "różne", "większe", "mniejsze", "większe lub równe", "mniejsze lub równe"}));
+    QCOMPARE(kryteriaLiczby,
+             (QStringList{"równe", "różne", "większe", "mniejsze", "większe lub równe", "mniejsze lub równe"}));
     QCOMPARE(f->EditWartosc->text(), QStringLiteral("3"));
     f->show();
     f->EditWartosc->setText(QStringLiteral("trzy"));
@@ -406,8 +439,8 @@ void TestPociagi::listaWyborIUsuwanie()
     bool przyciskiUsuwania = false;
     int wierszePo = -1;
     QTimer::singleShot(50, this, [&] {
-        przyciskiUsuwania = l->BitBtnUsun->isVisible() && l->BitBtnZamknij->isVisible() && !l->BitBtnWybierz->isVisible()
-                            && !l->BitBtnAnuluj->isVisible();
+        przyciskiUsuwania = l->BitBtnUsun->isVisible() && l->BitBtnZamknij->isVisible()
+                            && !l->BitBtnWybierz->isVisible() && !l->BitBtnAnuluj->isVisible();
         QTest::mouseClick(l->BitBtnUsun, Qt::LeftButton);
         QTest::mouseClick(l->BitBtnUsun, Qt::LeftButton);
         wierszePo = l->model()->rowCount();

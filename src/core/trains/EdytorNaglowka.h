@@ -29,7 +29,8 @@ QString filtrujNumerPociagu(const QString& tekst);
 bool cenaNiepelna(const Pociag& p);
 // Podpowiedź pola ceny okna głównego przy cenie niepełnej.
 inline const QString kPodpowiedzCenyNiepelnej =
-    QStringLiteral("Cena za przejazd i postoje, nie obejmuje calej trasy\r\nz uwagi na ruch po liniach\r\nnie objetych cennikiem");
+    QStringLiteral("Cena za przejazd i postoje, nie obejmuje calej trasy\r\n"
+                   "z uwagi na ruch po liniach\r\nnie objetych cennikiem");
 // Czy pole ceny okna głównego ma tło podpowiedzi (cena niepełna i różna od 0).
 bool wyroznijCeneOknaGlownego(const Pociag& p);
 

@@ -190,7 +190,8 @@ QString tekstDoEdycji(const QVariant& v, TypPola typ)
     if (!v.isValid())
         return {};
     switch (typ) {
-    case TypPola::Rzeczywista: return QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+    case TypPola::Rzeczywista:
+        return QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
     case TypPola::DataCzas: return dataZDnia(v.toDouble()).toString(QStringLiteral("dd.MM.yyyy"));
     case TypPola::Logiczna: return v.toBool() ? QStringLiteral("Tak") : QStringLiteral("Nie");
     default: return v.toString();

@@ -36,7 +36,8 @@ bool WybierzPociagZListy(Droga& d, StanListyPociagow& s, int wiersz)
         d.widok.zoom = kPowiekszenie1x;
         return true;
     }
-    d.interakcja.komunikat(QStringLiteral("Nie wybrano żadnego pociągu"), QStringLiteral("Uwaga !"), Ikona::Ostrzezenie);
+    d.interakcja.komunikat(QStringLiteral("Nie wybrano żadnego pociągu"), QStringLiteral("Uwaga !"),
+                           Ikona::Ostrzezenie);
     return false;
 }
 
@@ -45,7 +46,8 @@ bool UsunPociagZListy(Droga& d, int wiersz)
     const Tabela& l = d.pociag.ListaPociagow;
     if (wiersz < 0 || wiersz >= l.liczbaWierszy())
         return false;
-    return UsunPociag(d, l.calkowita(wiersz, QStringLiteral("IdPociagu")), l.tekst(wiersz, QStringLiteral("NrPociagu")));
+    return UsunPociag(d, l.calkowita(wiersz, QStringLiteral("IdPociagu")),
+                      l.tekst(wiersz, QStringLiteral("NrPociagu")));
 }
 
 } // namespace tks

@@ -71,7 +71,8 @@ bool zapiszTabele(const Tabela& t, const QString& sciezka, QString& blad)
     const QByteArray dane = QJsonDocument(t.doJson()).toJson(QJsonDocument::Indented);
     QSaveFile f(sciezka);
     if (!f.open(QIODevice::WriteOnly) || f.write(dane) != dane.size() || !f.flush() || !f.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(QDir::toNativeSeparators(sciezka), f.errorString());
+        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2")
+                   .arg(QDir::toNativeSeparators(sciezka), f.errorString());
         return false;
     }
     return true;

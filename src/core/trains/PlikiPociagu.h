@@ -20,8 +20,9 @@ QString plikTabeliPociagu(const Droga& d, const QString& tabela, int id);
 // Plik listy pociągów (d.plikListyPociagow, a bez niego "Pociagi/ListaPociagow.cds").
 QString plikListyPociagow(const Droga& d);
 
-// Tabele jednego pociągu w kolejności usuwania plików.
-const QStringList& nazwyTabelPociagu();   // GlowneStacje, OdcinkiZabronione, StacjeZabronione, Kalendarz, Trasa, Naglowek, PociagStacje
+// Tabele jednego pociągu w kolejności usuwania plików: GlowneStacje,
+// OdcinkiZabronione, StacjeZabronione, Kalendarz, Trasa, Naglowek, PociagStacje.
+const QStringList& nazwyTabelPociagu();
 // Pusta tabela o danej nazwie (kolumny jak w plikach).
 Tabela wzorTabeliPociagu(const QString& nazwa);
 

@@ -394,7 +394,8 @@ bool UsunPociag(Droga& d, int id, const QString& nrPociagu)
         for (const QString& n : nazwyTabelPociagu()) {
             const QString plik = plikTabeliPociagu(d, n, id);
             if (QFileInfo::exists(plik) && !QFile::remove(plik)) {
-                d.interakcja.komunikat(QStringLiteral("Nie można usunąć pliku \"%1\".").arg(plik), kBlad, Ikona::Blad);
+                d.interakcja.komunikat(QStringLiteral("Nie można usunąć pliku \"%1\".").arg(plik), kBlad,
+                                       Ikona::Blad);
                 return false;
             }
         }
@@ -418,8 +419,9 @@ bool UsunPociag(Droga& d, int id, const QString& nrPociagu)
                                    Ikona::Informacja);
         }
     }
-    d.interakcja.komunikat(QStringLiteral("Pomyślnie usunięto pociąg o numerze ") + nrPociagu + QStringLiteral(" z bazy. "),
-                           informacja, Ikona::Informacja);
+    d.interakcja.komunikat(
+        QStringLiteral("Pomyślnie usunięto pociąg o numerze ") + nrPociagu + QStringLiteral(" z bazy. "), informacja,
+        Ikona::Informacja);
     return true;
 }
 
@@ -430,7 +432,8 @@ int kalendarz(Droga& d, OknaPociagu& okna)
     const Tabela przed = WierszeKalendarza(d.kalendarz);
     const Tabela naglowekPrzed = d.pociag.Naglowek;
     okna.kalendarz(d);
-    const int zmiany = rozneWiersze(przed, WierszeKalendarza(d.kalendarz)) + rozneWiersze(naglowekPrzed, d.pociag.Naglowek);
+    const int zmiany =
+        rozneWiersze(przed, WierszeKalendarza(d.kalendarz)) + rozneWiersze(naglowekPrzed, d.pociag.Naglowek);
     if (zmiany > 0)
         d.pociag.ZmianyPociagu = true;
     return zmiany;

@@ -52,7 +52,10 @@ enum class WynikZapisu {
 
 // Zapis bieżącego pociągu (nowy identyfikator przy IdBiezacegoPociagu = 0).
 WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna);
-inline bool ZapiszPociag(Droga& d, OknaPociagu& okna) { return ZapiszPociagZWynikiem(d, okna) == WynikZapisu::Zapisano; }
+inline bool ZapiszPociag(Droga& d, OknaPociagu& okna)
+{
+    return ZapiszPociagZWynikiem(d, okna) == WynikZapisu::Zapisano;
+}
 
 // Otwiera listę pociągów z pliku, jeśli nie jest otwarta (brak pliku: pusta
 // lista). Plik uszkodzony: komunikat "Błąd", lista zostaje zamknięta, false.

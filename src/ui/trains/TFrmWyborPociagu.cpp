@@ -34,7 +34,8 @@ TFrmWyborPociagu::TFrmWyborPociagu(Droga& d, QWidget* rodzic) : QDialog(rodzic),
     SpeedButtonRosnaco = przycisk("SpeedButtonRosnaco", QStyle::SP_ArrowUp, QStringLiteral("Sortuj rosnąco"));
     SpeedButtonMalejaco = przycisk("SpeedButtonMalejaco", QStyle::SP_ArrowDown, QStringLiteral("Sortuj malejąco"));
     SpeedButtonFiltr = przycisk("SpeedButtonFiltr", QStyle::SP_FileDialogContentsView, QStringLiteral("Filtruj dane"));
-    SpeedButtonUsunFiltr = przycisk("SpeedButtonUsunFiltr", QStyle::SP_DialogResetButton, QStringLiteral("Usuń filtr"));
+    SpeedButtonUsunFiltr =
+        przycisk("SpeedButtonUsunFiltr", QStyle::SP_DialogResetButton, QStringLiteral("Usuń filtr"));
 
     model_ = new ModelTabeli(&d_.pociag.ListaPociagow, this);
     QStringList kolumny;
@@ -233,11 +234,11 @@ void TFrmWyborPociagu::BitBtnUsunClick()
     const int w = model_->rowCount() > 0 ? biezacyWiersz() : -1;
     if (w < 0)
         return;
-    const int pozycja = DBGrid1->currentIndex().row();
+    const QModelIndex i = DBGrid1->currentIndex();
     UsunPociagZListy(d_, w);
     model_->odswiez();
     if (model_->rowCount() > 0)
-        DBGrid1->setCurrentIndex(model_->index(std::min(pozycja, model_->rowCount() - 1), std::max(1, DBGrid1->currentIndex().column())));
+        DBGrid1->setCurrentIndex(model_->index(std::min(i.row(), model_->rowCount() - 1), std::max(1, i.column())));
 }
 
 } // namespace tks::ui
