@@ -5,6 +5,8 @@
 #include "ObszarMapy.h"
 #include "TFrmDroga.h"
 #include "common/Podpowiedzi.h"
+#include "pricing/CzasJazdy.h"
+#include "routing/Kontrolki.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,26 +40,6 @@ const QString kHintResetPrzez = QStringLiteral("Usunięcie z trasy\r\nwybranego 
 const QString kHintSetNiePrzez =
     QStringLiteral("Oznaczanie linii lub \r\nstacji, przez które\r\nnie należy układac \r\ntrasy");
 const QString kHintKasujDroge = QStringLiteral("Usunięcie całej\r\nwyznaczonej trasy");
-
-const QString kHintPodObcym = QStringLiteral("Nie ukladaj trasy na liniach zarzadznych przez innego zarzadce niz KZT ZLT S.A.");
-const QString kHintSzerokie = QStringLiteral("Nie ukladaj trasy na liniach szerokotorowych");
-const QString kHintNormalne = QStringLiteral("Nie ukladaj trasy na liniach normalnotorowych");
-const QString kHintZawRuchPas = QStringLiteral(
-    "Nie ukladaj trasy na liniach, dla których nie opracowuje się rocznego rozkładu jazdy dla pociągów pasażerskich");
-const QString kHintZawRuchTow = QStringLiteral(
-    "Nie ukladaj trasy na liniach, dla których nie opracowuje się rocznego rozkładu jazdy dla pociągów towarowych");
-const QString kHintBrakSieci = QStringLiteral("Nie ukladaj trasy na liniach bez elektrycznej sieci trakcyjnej");
-
-const QString kHintVTab = QStringLiteral("Maksymalna predkość taboru");
-const QString kHintZalozenia = QStringLiteral(
-    "z uwzględnieniem prędkości drogowej linii,  z uwzględnieniem\r\n"
-    "ograniczeń stałych i ograniczenia predkości taboru, \r\n"
-    "bez uwzględnienia wpływu % masy hamującej,\r\n"
-    "bez uwzględnienia wpływu jazdy na spadkach i wzniesieniach,\r\n"
-    "przy założeniu parametrów trakcyjnych lokomotywy\r\n"
-    "dla pociągów pasażerskich   EP09, dla towarowych ET22 ");
-const QString kHintVr = QStringLiteral("Średnia prędkość techniczna bez uwzględnienia postojów, \r\n") + kHintZalozenia;
-const QString kHintTr = QStringLiteral("Surowy czas jazdy bez uwzględnienia postojów, \r\n") + kHintZalozenia;
 
 template <class T>
 T* nazwany(T* w, const char* nazwa)
@@ -116,7 +98,7 @@ void TFrmDroga::budujPanel()
     ScrollBar1->hide();
 
     CheckBoxBrakSieci = nazwany(new QCheckBox(QStringLiteral("Brak sieci trakcyjnej")), "CheckBoxBrakSieci");
-    CheckBoxBrakSieci->setToolTip(podpowiedz(kHintBrakSieci));
+    CheckBoxBrakSieci->setToolTip(podpowiedz(podpowiedzKontrolki(KontrolkaOgraniczenia::BrakSieci)));
     auto* ramkaBrakSieci = new QHBoxLayout;
     ramkaBrakSieci->setContentsMargins(8, 2, 8, 0);
     ramkaBrakSieci->addWidget(CheckBoxBrakSieci);
@@ -200,22 +182,28 @@ void TFrmDroga::budujPanel()
     GroupBoxOgraniczenia = nazwany(new QGroupBox(QStringLiteral("Nie układaj trasy na liniach :")), "GroupBoxOgraniczenia");
     auto* g = new QVBoxLayout(GroupBoxOgraniczenia);
     g->setSpacing(2);
-    CheckBoxPodObcymZarzadem =
-        nazwany(new QCheckBox(QStringLiteral("Linie pod obcym zarządem")), "CheckBoxPodObcymZarzadem");
-    CheckBoxPodObcymZarzadem->setToolTip(podpowiedz(kHintPodObcym));
-    RadioButtonSzerokie = nazwany(new QRadioButton(QStringLiteral("Szerokich")), "RadioButtonSzerokie");
-    RadioButtonSzerokie->setToolTip(podpowiedz(kHintSzerokie));
-    RadioButtonNormalne = nazwany(new QRadioButton(QStringLiteral("Normalnych")), "RadioButtonNormalne");
-    RadioButtonNormalne->setToolTip(podpowiedz(kHintNormalne));
-    CheckBoxZawRuchPas = nazwany(new QCheckBox(QStringLiteral("Brak stawki dla poc. pas.")), "CheckBoxZawRuchPas");
-    CheckBoxZawRuchPas->setToolTip(podpowiedz(kHintZawRuchPas));
-    CheckBoxZawRuchTow = nazwany(new QCheckBox(QStringLiteral("Brak stawki dla poc. tow.")), "CheckBoxZawRuchTow");
-    CheckBoxZawRuchTow->setToolTip(podpowiedz(kHintZawRuchTow));
+    using K = KontrolkaOgraniczenia;
+    const auto pole = [this](K k, const char* nazwa) {
+        auto* c = nazwany(new QCheckBox(podpisKontrolki(k)), nazwa);
+        if (!podpowiedzKontrolki(k).isEmpty())
+            c->setToolTip(podpowiedz(podpowiedzKontrolki(k)));
+        return c;
+    };
+    const auto radio = [this](K k, const char* nazwa) {
+        auto* r = nazwany(new QRadioButton(podpisKontrolki(k)), nazwa);
+        r->setToolTip(podpowiedz(podpowiedzKontrolki(k)));
+        return r;
+    };
+    CheckBoxPodObcymZarzadem = pole(K::PodObcymZarzadem, "CheckBoxPodObcymZarzadem");
+    RadioButtonSzerokie = radio(K::Szerokie, "RadioButtonSzerokie");
+    RadioButtonNormalne = radio(K::Normalne, "RadioButtonNormalne");
+    CheckBoxZawRuchPas = pole(K::ZawRuchPas, "CheckBoxZawRuchPas");
+    CheckBoxZawRuchTow = pole(K::ZawRuchTow, "CheckBoxZawRuchTow");
     // ukryte, ale liczą się w warunkach
-    CheckBoxNieczynne = nazwany(new QCheckBox(QStringLiteral("Linie nieczynne")), "CheckBoxNieczynne");
-    CheckBoxNieWskazanyRuchPas = nazwany(new QCheckBox(QStringLiteral("Linie towarowe")), "CheckBoxNieWskazanyRuchPas");
-    CheckBoxNieWskazanyRuchTow = nazwany(new QCheckBox(QStringLiteral("Linie pasażerskie")), "CheckBoxNieWskazanyRuchTow");
-    CheckBoxDefault = nazwany(new QCheckBox(QStringLiteral("Dopasuj do rodzaju poc.")), "CheckBoxDefault");
+    CheckBoxNieczynne = pole(K::Nieczynne, "CheckBoxNieczynne");
+    CheckBoxNieWskazanyRuchPas = pole(K::NieWskazanyRuchPas, "CheckBoxNieWskazanyRuchPas");
+    CheckBoxNieWskazanyRuchTow = pole(K::NieWskazanyRuchTow, "CheckBoxNieWskazanyRuchTow");
+    CheckBoxDefault = pole(K::DopasujDoRodzaju, "CheckBoxDefault");
     g->addWidget(CheckBoxPodObcymZarzadem);
     auto* tory = new QHBoxLayout;
     tory->addWidget(RadioButtonSzerokie);
@@ -236,11 +224,11 @@ void TFrmDroga::budujPanel()
     v->setHorizontalSpacing(6);
     v->setVerticalSpacing(3);
     EditVTab = nazwany(new QLineEdit(QStringLiteral("100")), "EditVTab");
-    EditVTab->setToolTip(podpowiedz(kHintVTab));
+    EditVTab->setToolTip(podpowiedz(kPodpowiedzEditVTab));
     EditTr = poleTylkoDoOdczytu("EditTr");
-    EditTr->setToolTip(podpowiedz(kHintTr));
+    EditTr->setToolTip(podpowiedz(kPodpowiedzEditTr));
     EditVr = poleTylkoDoOdczytu("EditVr");
-    EditVr->setToolTip(podpowiedz(kHintVr));
+    EditVr->setToolTip(podpowiedz(kPodpowiedzEditVr));
     v->addWidget(etykieta(QStringLiteral("&Vmax tab."), EditVTab), 0, 0);
     v->addWidget(EditVTab, 1, 0);
     v->addWidget(etykieta(QStringLiteral("Czas jazdy"), EditTr), 0, 1);

@@ -1,6 +1,5 @@
-// Zdarzenia kontrolek okna głównego. Na razie każde tylko uaktualnia
-// d.kontrolki i warunki trasy; reguły trasy, wyceny, mapy i pociągów
-// dokładają tu wywołania swoich operacji.
+// Zdarzenia kontrolek okna głównego: każde uaktualnia d.kontrolki, wywołuje
+// operację rdzenia i pokazuje jej wynik.
 
 #include "Kursory.h"
 #include "ObszarMapy.h"
@@ -8,7 +7,15 @@
 #include "TFrmDroga.h"
 #include "TFrmHelp.h"
 #include "pricing/Przedzialy.h"
+#include "pricing/Wycenianie.h"
+#include "routing/Kontrolki.h"
 #include "routing/Warunki.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QToolButton>
+#include <utility>
 
 #include <QLineEdit>
 
@@ -16,37 +23,81 @@ namespace tks::ui {
 
 void TFrmDroga::ComboBoxKryteriumChange()
 {
-    czytajKontrolki();
-    UstalWarunki(droga());
+    Droga& d = droga();
+    const int nowe = ComboBoxKryterium->currentIndex();
+    const WynikZmianyKryterium w = ZmianaKryterium(d, nowe);
+    if (w.kryterium != nowe) {
+        pokazKontrolki();   // "Nie": lista wraca do poprzedniego kryterium
+        return;
+    }
+    if (w.wyczyscPolaTrasy)
+        wyczyscPanelCeny();
+    if (w.wcisnijNarzedziaWyboru)
+        for (QToolButton* b : {SpeedButtonSetStart, SpeedButtonSetPrzez, SpeedButtonSetEnd})
+            b->click();
+    odswiezMape();
+    pokazNaglowek();
+    if (w.wyczyscCenePostojow)
+        DBEditCenaPostojow->clear();
+    pokazCzasJazdy();
 }
 
-void TFrmDroga::OgraniczenieKlikniete(QAbstractButton*)
+void TFrmDroga::OgraniczenieKlikniete(QAbstractButton* kontrolka)
 {
+    using K = KontrolkaOgraniczenia;
+    const std::pair<QAbstractButton*, K> kontrolki[] = {
+        {RadioButtonNormalne, K::Normalne},           {RadioButtonSzerokie, K::Szerokie},
+        {CheckBoxBrakSieci, K::BrakSieci},            {CheckBoxNieczynne, K::Nieczynne},
+        {CheckBoxPodObcymZarzadem, K::PodObcymZarzadem}, {CheckBoxNieWskazanyRuchPas, K::NieWskazanyRuchPas},
+        {CheckBoxNieWskazanyRuchTow, K::NieWskazanyRuchTow}, {CheckBoxZawRuchPas, K::ZawRuchPas},
+        {CheckBoxZawRuchTow, K::ZawRuchTow},          {CheckBoxDefault, K::DopasujDoRodzaju},
+    };
     czytajKontrolki();
-    if (droga().kontrolki.wczytywaniePociagu)
+    for (const auto& [przycisk, k] : kontrolki) {
+        if (przycisk != kontrolka)
+            continue;
+        if (ZmianaOgraniczenia(droga(), k))
+            odswiezMape();
+        pokazNaglowek();
+        pokazCzasJazdy();
         return;
-    UstalWarunki(droga());
+    }
 }
 
 void TFrmDroga::DBLookupComboBoxRodzajeClick()
 {
     czytajKontrolki();
     Droga& d = droga();
-    // lista przedziałów nowego rodzaju, wybrany jej pierwszy przedział
-    d.kontrolki.lpZakresuBr = -1;
-    d.kontrolki.lpZakresuBr = pierwszyPrzedzial(d.siec, d.kontrolki.idRodzajuStawki);
-    pokazKontrolki();
-    UstalWarunki(d);
+    ZmianaRodzajuStawki(d, d.kontrolki.idRodzajuStawki);
+    pokazKontrolki();   // przedziały nowego rodzaju, pola stawek
+    odswiezMape();
+    pokazNaglowek();
+    pokazCzasJazdy();
 }
 
-void TFrmDroga::DBLookupComboBoxBruttoClick() { czytajKontrolki(); }
+void TFrmDroga::DBLookupComboBoxBruttoClick()
+{
+    czytajKontrolki();
+    Droga& d = droga();
+    ZmianaPrzedzialuMasy(d, d.kontrolki.lpZakresuBr);
+    odswiezMape();
+    pokazNaglowek();
+    pokazCzasJazdy();
+}
 
-void TFrmDroga::EditVTabExit() { czytajKontrolki(); }
+void TFrmDroga::EditVTabExit()
+{
+    czytajKontrolki();
+    ObliczMinParametry(droga());
+    pokazKontrolki();   // tekst pola po ograniczeniu do dopuszczalnych wartości
+    odswiezMape();
+    pokazNaglowek();
+    pokazCzasJazdy();
+}
 
 void TFrmDroga::SpeedButtonKasujDrogeClick()
 {
-    Droga& d = droga();
-    KasujDroge(d);
+    UsunCalaTrase(droga());
     wyczyscPanelCeny();
     odswiezMape();
 }

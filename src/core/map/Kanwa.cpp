@@ -1,0 +1,235 @@
+#include "Kanwa.h"
+
+#include "Kolory.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+namespace tks {
+
+QFont qFontZ(const Czcionka& c)
+{
+    QFont f(c.nazwa);
+    f.setPointSize(std::max<int>(1, c.rozmiar));
+    f.setBold(c.styl & stylCzcionki::Pogrubiona);
+    f.setItalic(c.styl & stylCzcionki::Kursywa);
+    f.setUnderline(c.styl & stylCzcionki::Podkreslona);
+    f.setStrikeOut(c.styl & stylCzcionki::Przekreslona);
+    return f;
+}
+
+QSize Kanwa::rozmiarTekstu(const QString& tekst)
+{
+    // Podkreślenie i przekreślenie nie zmieniają wymiarów.
+    const std::uint8_t styl = czcionka.styl & (stylCzcionki::Pogrubiona | stylCzcionki::Kursywa);
+    Metryka* m = nullptr;
+    for (auto& x : metryki_)
+        if (x.styl == styl && x.rozmiar == czcionka.rozmiar && x.nazwa == czcionka.nazwa) {
+            m = &x;
+            break;
+        }
+    if (!m) {
+        Czcionka c = czcionka;
+        c.styl = styl;
+        metryki_.push_back({czcionka.nazwa, czcionka.rozmiar, styl,
+                            std::make_unique<QFontMetrics>(qFontZ(c), urzadzenieMiar())});
+        m = &metryki_.back();
+    }
+    return {m->m->horizontalAdvance(tekst), m->m->height()};
+}
+
+// ---------------------------------------------------------------- ekran
+
+KanwaEkranu::KanwaEkranu(QPainter& p, bool antyalias) : p_(p), aa_(antyalias)
+{
+    if (p_.device()) {
+        // Rozmiar w pikselach logicznych urządzenia.
+        szer_ = p_.device()->width();
+        wys_ = p_.device()->height();
+    }
+    p_.setRenderHint(QPainter::Antialiasing, aa_);
+    p_.setRenderHint(QPainter::TextAntialiasing, aa_);
+    p_.setBackgroundMode(Qt::TransparentMode);
+}
+
+const QPaintDevice* KanwaEkranu::urzadzenieMiar() const { return p_.device(); }
+
+void KanwaEkranu::ustawPioro()
+{
+    if (pioroZnane_ && pioroUst_ == pioro)
+        return;
+    if (pioro.styl == StylPiora::Brak) {
+        p_.setPen(Qt::NoPen);
+    } else {
+        QPen pen(kolorZBgr(pioro.kolor));
+        pen.setWidth(std::max<int>(1, pioro.grubosc));
+        pen.setStyle(pioro.styl == StylPiora::Kropkowane ? Qt::DotLine : Qt::SolidLine);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p_.setPen(pen);
+    }
+    pioroUst_ = pioro;
+    pioroZnane_ = true;
+}
+
+void KanwaEkranu::ustawPedzel()
+{
+    if (pedzelZnany_ && pedzelUst_ == pedzel)
+        return;
+    p_.setBrush(pedzel.pelny ? QBrush(kolorZBgr(pedzel.kolor)) : QBrush(Qt::NoBrush));
+    pedzelUst_ = pedzel;
+    pedzelZnany_ = true;
+}
+
+void KanwaEkranu::ustawCzcionke()
+{
+    if (czcionkaZnana_ && czcionkaUst_ == czcionka)
+        return;
+    const QFont f = qFontZ(czcionka);
+    p_.setFont(f);
+    ascent_ = QFontMetrics(f, p_.device()).ascent();
+    czcionkaUst_ = czcionka;
+    czcionkaZnana_ = true;
+}
+
+void KanwaEkranu::Linia(TPiksel p, TPiksel q)
+{
+    if (pioro.styl == StylPiora::Brak)
+        return;
+    ustawPioro();
+    if (aa_)
+        p_.drawLine(QPointF(p.x + 0.5, p.y + 0.5), QPointF(q.x + 0.5, q.y + 0.5));
+    else
+        p_.drawLine(p.x, p.y, q.x, q.y);
+}
+
+void KanwaEkranu::Kolo(TPiksel p, int r)
+{
+    ustawPioro();
+    ustawPedzel();
+    if (aa_)
+        p_.drawEllipse(QPointF(p.x + 0.5, p.y + 0.5), double(r), double(r));
+    else
+        p_.drawEllipse(QPoint(p.x, p.y), r, r);
+}
+
+void KanwaEkranu::Prostokat(const TProstokat& r)
+{
+    const QRect q(r.left, r.top, r.szerokosc(), r.wysokosc());
+    if (q.isEmpty())
+        return;
+    if (pedzel.pelny)
+        p_.fillRect(q, kolorZBgr(pedzel.kolor));
+    if (pioro.styl != StylPiora::Brak && !(pedzel.pelny && pioro.kolor == pedzel.kolor && pioro.grubosc <= 1)) {
+        ustawPioro();
+        const bool aa = p_.testRenderHint(QPainter::Antialiasing);
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        p_.setBrush(Qt::NoBrush);
+        pedzelZnany_ = false;
+        p_.drawRect(q.adjusted(0, 0, -1, -1));
+        p_.setRenderHint(QPainter::Antialiasing, aa);
+    }
+}
+
+void KanwaEkranu::Wielokat(const std::vector<TPiksel>& punkty)
+{
+    if (punkty.empty())
+        return;
+    QPolygon w;
+    w.reserve(qsizetype(punkty.size()));
+    for (const auto& p : punkty)
+        w << QPoint(p.x, p.y);
+    ustawPioro();
+    ustawPedzel();
+    // Bez wygładzania: sąsiednie obszary stykają się bez prześwitu.
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.drawPolygon(w);
+    p_.setRenderHint(QPainter::Antialiasing, aa_);
+}
+
+void KanwaEkranu::Etykieta(TPiksel p, const QString& tekst)
+{
+    ustawCzcionke();
+    // Kolor tekstu to kolor czcionki; pióro wraca do stanu płótna przy następnym prymitywie.
+    p_.setPen(kolorZBgr(czcionka.kolor));
+    pioroZnane_ = false;
+    p_.drawText(QPoint(p.x, p.y + ascent_), tekst);
+}
+
+void KanwaEkranu::Trojkat(TPiksel a, TPiksel b, TPiksel c)
+{
+    ustawPioro();
+    ustawPedzel();
+    const double d = aa_ ? 0.5 : 0.0;
+    const QPointF w[3] = {{a.x + d, a.y + d}, {b.x + d, b.y + d}, {c.x + d, c.y + d}};
+    p_.drawPolygon(w, 3);
+}
+
+// ---------------------------------------------------------------- wydruk
+
+KanwaWydruku::KanwaWydruku(ElementyWydruku& elementy, int szerokosc, int wysokosc, int ppi, int ppiDrukarki)
+    : e_(elementy), szer_(szerokosc), wys_(wysokosc), ppiDrukarki_(ppiDrukarki > 0 ? ppiDrukarki : ppi),
+      miara_(1, 1, QImage::Format_ARGB32_Premultiplied)
+{
+    const int dpm = int(std::lround(ppi / 0.0254));
+    miara_.setDotsPerMeterX(dpm);
+    miara_.setDotsPerMeterY(dpm);
+}
+
+namespace {
+std::uint8_t bajt(int v) { return std::uint8_t(std::clamp(v, 0, 255)); }
+} // namespace
+
+void KanwaWydruku::Linia(TPiksel p, TPiksel q)
+{
+    e_.linie.push_back({p.x, p.y, q.x, q.y, pioro.grubosc, std::uint8_t(pioro.styl), pioro.kolor});
+}
+
+void KanwaWydruku::Kolo(TPiksel p, int r)
+{
+    e_.kola.push_back({p.x, p.y, bajt(r), pioro.grubosc, pioro.kolor, pedzel.kolor});
+}
+
+void KanwaWydruku::Prostokat(const TProstokat& r)
+{
+    TPrintObszar o;
+    o.Kolor = pedzel.kolor;
+    o.Punkty = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+    o.LPunktow = 4;
+    e_.obszary.push_back(std::move(o));
+}
+
+void KanwaWydruku::Wielokat(const std::vector<TPiksel>& punkty)
+{
+    if (punkty.empty())
+        return;
+    TPrintObszar o;
+    o.Kolor = pedzel.kolor;
+    o.Punkty.reserve(punkty.size());
+    for (const auto& p : punkty)
+        o.Punkty.push_back({p.x, p.y});
+    o.LPunktow = std::int32_t(o.Punkty.size());
+    e_.obszary.push_back(std::move(o));
+}
+
+void KanwaWydruku::Etykieta(TPiksel p, const QString& tekst)
+{
+    e_.napisy.push_back({tekst.left(kMaksTekstuNapisu), czcionka.rozmiar, czcionka.nazwa.left(kMaksNazwyCzcionki),
+                         czcionka.kolor, czcionka.styl, p.x, p.y});
+}
+
+void KanwaWydruku::Trojkat(TPiksel a, TPiksel b, TPiksel c)
+{
+    TPrintStrzalka s;
+    s.Punkty[0] = {a.x, a.y};
+    s.Punkty[1] = {b.x, b.y};
+    s.Punkty[2] = {c.x, c.y};
+    s.Grubosc = pioro.grubosc;
+    s.KolorPiora = pioro.kolor;
+    s.KolorPedzla = pedzel.kolor;
+    e_.strzalki.push_back(s);
+}
+
+} // namespace tks

@@ -1,0 +1,579 @@
+#include "Rysowanie.h"
+
+#include "Kolory.h"
+#include "app/Droga.h"
+#include "common/Liczby.h"
+#include "pricing/CzasJazdy.h"
+#include "routing/WyborReczny.h"
+
+#include <QFile>
+#include <cmath>
+
+namespace tks {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kGrupyKonturuPolski = 13;
+
+inline std::int32_t okr(double v) { return std::int32_t(std::nearbyint(v)); }
+inline std::int32_t obc(double v) { return std::int32_t(v); }
+
+inline double normalizuj(double a)
+{
+    if (a > kPi)
+        a -= 2 * kPi;
+    else if (a < -kPi)
+        a += 2 * kPi;
+    return a;
+}
+
+inline bool wewnatrz(TPiksel p, int szer, int wys) { return p.x >= 0 && p.x <= szer && p.y >= 0 && p.y <= wys; }
+
+inline bool widocznaPrzyZoomie(std::int64_t zoom, std::int32_t widocznosc)
+{
+    return zoom >= std::int64_t(widocznosc) * 10000;
+}
+
+// Wynik obcinania odcinka w metrach mapy.
+struct Obciecie {
+    bool widoczny = false;
+    bool przesunietyPoczatek = false;
+    bool przesunietyKoniec = false;
+    TPunkt e1;
+    TPunkt e2;
+};
+
+Obciecie obetnijDoKola(const Widok& w, TPunkt e1, TPunkt e2)
+{
+    Obciecie o;
+    const double dx = e2.x - e1.x;
+    const double dy = e2.y - e1.y;
+    const double l = std::sqrt(dx * dx + dy * dy);
+    if (l == 0)
+        return o;
+    const double cx = w.WspXSrodka, cy = w.WspYSrodka;
+    const double d1 = (e1.x - cx) * (e1.x - cx) + (e1.y - cy) * (e1.y - cy);
+    const double d2 = (e2.x - cx) * (e2.x - cx) + (e2.y - cy) * (e2.y - cy);
+    const double s1 = l / 2 - (d2 - d1) / (2 * l);
+    const double s2 = l - s1;
+    const double h2 = d1 - s1 * s1;
+    const double R2 = w.PromienWidoku * w.PromienWidoku;
+    if (h2 >= R2)
+        return o;
+    const double a = std::sqrt(R2 - h2);
+    if (std::min(s1, s2) <= -a)
+        return o;
+    o.widoczny = true;
+    o.e1 = e1;
+    o.e2 = e2;
+    if (s1 > a) {
+        const double f = (s1 - a) / l;
+        o.e1 = {e1.x + dx * f, e1.y + dy * f};
+        o.przesunietyPoczatek = true;
+    }
+    if (s2 > a) {
+        const double f = (s2 - a) / l;
+        o.e2 = {e2.x - dx * f, e2.y - dy * f};
+        o.przesunietyKoniec = true;
+    }
+    return o;
+}
+
+TPunkt punktOdc(const TOdcinek& o, bool b) { return b ? TPunkt{o.XB, o.YB} : TPunkt{o.XA, o.YA}; }
+
+// Kontur kraju: łamane grup 0..12 w kolejności zapisu. Grupa, której ostatni
+// punkt nie powtarza pierwszego, jest domykana (kontury zapisuje się bez
+// powtórzenia pierwszego punktu).
+void RysujKonturPolski(Kanwa& k, const Widok& w, const Siec& s)
+{
+    k.pedzel = {kCzarny, true};
+    k.pioro.styl = StylPiora::Ciagle;
+    const Pioro zapamietane = k.pioro;
+    if (k.trybWydruku())
+        k.pioro.kolor = k.pedzel.kolor;
+    TPiksel p, q;
+    for (int g = 0; g < kGrupyKonturuPolski; ++g) {
+        const TPunktKonturuPolski* pierwszy = nullptr;
+        const TPunktKonturuPolski* poprzedni = nullptr;
+        int liczba = 0;
+        for (const auto& pk : s.KonturPolski) {
+            if (pk.LpGrupy != g)
+                continue;
+            if (poprzedni && OdcPiks(w, {poprzedni->x, poprzedni->y}, {pk.x, pk.y}, p, q))
+                k.Linia(p, q);
+            if (!pierwszy)
+                pierwszy = &pk;
+            poprzedni = &pk;
+            ++liczba;
+        }
+        if (liczba > 2 && (pierwszy->x != poprzedni->x || pierwszy->y != poprzedni->y) &&
+            OdcPiks(w, {poprzedni->x, poprzedni->y}, {pierwszy->x, pierwszy->y}, p, q))
+            k.Linia(p, q);
+    }
+    k.pioro = zapamietane;
+}
+
+void RysujKonturPodzialuTerytorialnego(Kanwa& k, const Widok& w, const TPodzial& podzial, const TKontur& kontur)
+{
+    if (kontur.empty())
+        return;
+    const std::vector<TPiksel> wielokat = WielokatObszaru(w, kontur);
+    if (wielokat.empty())
+        return;
+    k.pedzel = {podzial.Kolor, true};
+    k.Wielokat(wielokat);
+}
+
+void RysujOdcinki(Kanwa& k, const Widok& w, const Siec& s, std::uint16_t maska, const std::vector<std::int32_t>* wybrane,
+                  const Kolory& kol)
+{
+    TPiksel p, q;
+    auto rysuj = [&](const TOdcinek& o, std::int32_t kolor) {
+        if (!OdcPiks(w, punktOdc(o, false), punktOdc(o, true), p, q))
+            return;
+        k.pioro.styl = (o.Cechy & maska) ? StylPiora::Kropkowane : StylPiora::Ciagle;
+        k.pioro.kolor = kolor;
+        k.Linia(p, q);
+    };
+    if (!wybrane) {
+        for (const auto& o : s.Odcinki)
+            rysuj(o, o.KodZarzadu == 1 ? kol.KolorLinii : kol.KolorLiniiObcych);
+        return;
+    }
+    for (const std::int32_t i : *wybrane)
+        if (i >= 0 && i < s.liczbaOdcinkow())
+            rysuj(s.Odcinki[std::size_t(i)], kol.KolorPunktowTrasy);
+}
+
+void krzyzyk(Kanwa& k, TPiksel p, int r)
+{
+    const int d = 4 * r;
+    k.Linia({p.x - d, p.y - d}, {p.x + d, p.y + d});
+    k.Linia({p.x - d, p.y + d}, {p.x + d, p.y - d});
+}
+
+// Nazwy stacji z regułą nakładania się etykiet.
+class Etykiety {
+public:
+    Etykiety(Kanwa& k, const Droga& d, const std::vector<TPiksel>& piks, const std::vector<char>& widoczne,
+             const std::vector<char>& wewn)
+        : k_(k), d_(d), piks_(piks), widoczne_(widoczne), wewn_(wewn)
+    {
+    }
+
+    void punktyTrasy()
+    {
+        const Kolory& kol = d_.kolory;
+        k_.czcionka.kolor = kol.KolorNazwStacjiTrasy;
+        k_.pioro.kolor = kol.KolorNazwStacjiTrasy;
+        const auto& gs = d_.trasa.GlowneStacje;
+        for (int i = 0; i < int(gs.size()); ++i) {
+            const TGlownaStacja& g = gs[std::size_t(i)];
+            if (g.LpStacji < 0 || g.LpStacji >= d_.siec.liczbaStacji())
+                continue;
+            k_.czcionka.styl = g.Rodzaj == kPunktPosredni
+                                   ? stylCzcionki::Podkreslona
+                                   : std::uint8_t(stylCzcionki::Pogrubiona | stylCzcionki::Podkreslona);
+            const QString tekst = TekstPunktuTrasy(d_, i);
+            const TPiksel p = pktpiks(d_.widok, g.Xkm, g.Ykm);
+            const QSize r = k_.rozmiarTekstu(tekst);
+            k_.Etykieta(p, tekst);
+            lista_.push_back({p.x, p.y, p.x + r.width(), p.y + r.height()});
+        }
+    }
+
+    // Węzły (widoczność -1 albo 0) w widoku.
+    void wezly(std::int32_t widocznosc, std::uint8_t styl, std::int32_t kolor)
+    {
+        k_.czcionka.styl = styl;
+        k_.czcionka.kolor = kolor;
+        const auto& st = d_.siec.Stacje;
+        for (std::size_t i = 0; i < st.size(); ++i) {
+            if (st[i].Widocznosc != widocznosc || !wewn_[i])
+                continue;
+            const QString nazwa = st[i].NazwaStacji.tekst().trimmed();
+            const TProstokat r = prostokat(piks_[i], nazwa);
+            if (zajety(r))
+                continue;
+            k_.Etykieta(piks_[i], nazwa);
+            lista_.push_back(r);
+        }
+    }
+
+    // Wszystkie widoczne stacje: nazwa nie może zakryć punktu dalszej stacji.
+    void stacje(std::int32_t kolor)
+    {
+        k_.czcionka.styl = 0;
+        k_.czcionka.kolor = kolor;
+        const auto& st = d_.siec.Stacje;
+        const std::size_t n = st.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!widoczne_[i] || !wewn_[i])
+                continue;
+            const QString nazwa = st[i].NazwaStacji.tekst().trimmed();
+            const TProstokat r = prostokat(piks_[i], nazwa);
+            bool zakryty = false;
+            for (std::size_t j = i + 1; j < n; ++j) {
+                if (!widoczne_[j])
+                    continue;
+                const TPiksel p = piks_[j];
+                if (p.y > r.bottom)
+                    break;
+                if (p.x >= r.left && p.x <= r.right && p.y >= r.top) {
+                    zakryty = true;
+                    break;
+                }
+            }
+            if (zakryty || zajety(r))
+                continue;
+            k_.Etykieta(piks_[i], nazwa);
+            lista_.push_back(r);
+        }
+    }
+
+    const std::vector<TProstokat>& lista() const { return lista_; }
+
+private:
+    TProstokat prostokat(TPiksel p, const QString& tekst)
+    {
+        const QSize r = k_.rozmiarTekstu(tekst);
+        return {p.x, p.y, p.x + r.width(), p.y + r.height()};
+    }
+    bool zajety(const TProstokat& r) const
+    {
+        for (const auto& e : lista_)
+            if (StykajaSie(r, e))
+                return true;
+        return false;
+    }
+
+    Kanwa& k_;
+    const Droga& d_;
+    const std::vector<TPiksel>& piks_;
+    const std::vector<char>& widoczne_;
+    const std::vector<char>& wewn_;
+    std::vector<TProstokat> lista_;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- obcinanie
+
+bool OdcPiks(const Widok& w, TPunkt e1, TPunkt e2, TPiksel& p, TPiksel& q)
+{
+    const Obciecie o = obetnijDoKola(w, e1, e2);
+    if (!o.widoczny)
+        return false;
+    p = pktpiksObc(w, o.e1.x, o.e1.y);
+    q = pktpiksObc(w, o.e2.x, o.e2.y);
+    return true;
+}
+
+double KatPunktu(const Widok& w, TPunkt p) { return std::atan2(w.WspYSrodka - p.y, p.x - w.WspXSrodka); }
+
+KrawedzObcieta OdcPiksEx(const Widok& w, TPunkt e1, TPunkt e2)
+{
+    KrawedzObcieta k;
+    if (e1.x == e2.x && e1.y == e2.y) {
+        k.flagi = flagiKrawedzi::Zerowa;
+        const double dx = e1.x - w.WspXSrodka, dy = e1.y - w.WspYSrodka;
+        if (dx * dx + dy * dy <= w.PromienWidoku * w.PromienWidoku)
+            k.flagi |= flagiKrawedzi::Widoczna;
+        k.p1 = k.p2 = pktpiksObc(w, e1.x, e1.y);
+        k.a1 = k.a2 = KatPunktu(w, e1);
+        return k;
+    }
+    k.a1 = KatPunktu(w, e1);
+    k.a2 = KatPunktu(w, e2);
+    k.obrotPrzed = normalizuj(k.a2 - k.a1);
+    const Obciecie o = obetnijDoKola(w, e1, e2);
+    if (!o.widoczny)
+        return k;
+    k.flagi = flagiKrawedzi::Widoczna;
+    k.obrotPrzed = 0;
+    if (o.przesunietyPoczatek) {
+        k.flagi |= flagiKrawedzi::Wejscie;
+        const double stary = k.a1;
+        k.a1 = KatPunktu(w, o.e1);
+        k.obrotPrzed = normalizuj(k.a1 - stary);
+    }
+    if (o.przesunietyKoniec) {
+        k.flagi |= flagiKrawedzi::Wyjscie;
+        const double stary = k.a2;
+        k.a2 = KatPunktu(w, o.e2);
+        k.obrotPo = normalizuj(stary - k.a2);
+    }
+    k.p1 = pktpiksObc(w, o.e1.x, o.e1.y);
+    k.p2 = pktpiksObc(w, o.e2.x, o.e2.y);
+    return k;
+}
+
+void arc(const Widok& w, double A, double B, std::vector<TPiksel>& punkty)
+{
+    const int n = std::abs(obc(A / (2 * kPi / w.rzadWielokata)));
+    if (n == 0)
+        return;
+    const double rk = w.PromienWidoku * w.k();
+    for (int j = 0; j <= n; ++j) {
+        const double t = B + (j + 0.5) * A / (n + 1);
+        punkty.push_back({okr((std::cos(t) * rk + w.polSzerokosci * 10000.0) / 10000.0),
+                          okr((std::sin(t) * rk + w.polWysokosci * 10000.0) / 10000.0)});
+    }
+}
+
+std::vector<TPiksel> WielokatObszaru(const Widok& w, const TKontur& kontur)
+{
+    std::vector<TPiksel> wynik;
+    const std::size_t n = kontur.size();
+    if (n == 0)
+        return wynik;
+    double L = KatPunktu(w, kontur[0]);
+    double S = 0, S0 = 0;
+    // Krawędzie k-1 -> k oraz krawędź domykająca, gdy ostatni punkt nie powtarza pierwszego.
+    const bool domknij = n > 2 && (kontur[n - 1].x != kontur[0].x || kontur[n - 1].y != kontur[0].y);
+    const std::size_t krawedzi = n - 1 + (domknij ? 1 : 0);
+    for (std::size_t i = 1; i <= krawedzi; ++i) {
+        const TPunkt& a = kontur[i - 1];
+        const TPunkt& b = kontur[i % n];
+        const KrawedzObcieta e = OdcPiksEx(w, a, b);
+        if (!wynik.empty())
+            S += e.obrotPrzed;
+        else
+            S0 += e.obrotPrzed;
+        if (e.flagi & flagiKrawedzi::Widoczna) {
+            if (e.flagi & flagiKrawedzi::Wejscie) {
+                arc(w, S, L, wynik);
+                wynik.push_back(e.p1);
+                L = e.a2;
+                S = e.obrotPo;
+            }
+            wynik.push_back(e.p2);
+        }
+        if (e.flagi & flagiKrawedzi::Wyjscie) {
+            L = e.a2;
+            S = e.obrotPo;
+        }
+    }
+    arc(w, S + S0, L, wynik);
+    return wynik;
+}
+
+// ---------------------------------------------------------------- strzałka
+
+bool Strzalka(Kanwa& k, const Widok& w, int x1, int y1, int x2, int y2)
+{
+    const int lmin = MinDlugoscStrzalki(w.zoom);
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double dl = std::sqrt(dx * dx + dy * dy);
+    if (dl < lmin)
+        return false;
+    if (k.trybWydruku() && lmin > dl * 96.0 / k.ppiDrukarki())
+        return false;
+    const double r = std::atan2(double(y1 - y2), double(x1 - x2));
+    const TPiksel t{obc((x1 + x2) / 2.0) - obc(8 * std::cos(r)), obc((y1 + y2) / 2.0) - obc(8 * std::sin(r))};
+    const double kat = 15.0 / 180.0 * kPi;
+    const TPiksel b1{t.x + obc(16 * std::cos(r + kat)), t.y + obc(16 * std::sin(r + kat))};
+    const TPiksel b2{t.x + obc(16 * std::cos(r - kat)), t.y + obc(16 * std::sin(r - kat))};
+    const Pioro poprzednie = k.pioro;
+    k.pioro.grubosc = 1;
+    k.pioro.styl = StylPiora::Ciagle;
+    k.Trojkat(t, b1, b2);
+    k.pioro = poprzednie;
+    return true;
+}
+
+// ---------------------------------------------------------------- panel i rysowanie
+
+QString TekstPunktuTrasy(const Droga& d, int punkt)
+{
+    const TGlownaStacja& g = d.trasa.GlowneStacje[std::size_t(punkt)];
+    const QString nazwa = d.siec.nazwaStacji(g.LpStacji);
+    if (d.kolory.NumerowanieStacji)
+        return QLatin1Char(' ') + QString::number(punkt + 1) + QLatin1Char(' ') + nazwa;
+    return nazwa;
+}
+
+StanPaneluMapy OdswiezPanelMapy(Droga& d)
+{
+    StanPaneluMapy p;
+    const auto& gs = d.trasa.GlowneStacje;
+    if (d.kontrolki.kryterium == 2) {
+        p.pokazStart = gs.size() < 2;
+        p.pokazKoniec = !gs.empty();
+        p.pokazPrzez = gs.empty() || gs.back().Rodzaj != kPunktKoncowy;
+        p.pokazNiePrzez = false;
+    }
+    // Pole "Vmax tab." ograniczone, pola czasu jazdy i prędkości (okno pokazuje
+    // d.kontrolki.vmaxTekst, d.wycena.EditTr i d.wycena.EditVr).
+    UstalVTab(d);
+    PokazCzasJazdy(d);
+    p.tytul = d.pociag.NowyPociag ? kTytulNowegoPociagu
+                                  : kTytulPociaguNr + d.pociag.pole(QStringLiteral("NrPociagu")).toString();
+    p.jestTrasa = !d.trasa.Sciezki.empty();
+    // Edytowany nagłówek zostaje zatwierdzony.
+    d.pociag.zatwierdz();
+    PrzygotujWyborReczny(d, d.trasa.TrybWyboru);
+    p.wczytajPociagWlaczone = QFile::exists(d.plikListyPociagow.isEmpty()
+                                                ? d.katalogProgramu + QStringLiteral("Pociagi/ListaPociagow.cds")
+                                                : d.plikListyPociagow);
+    return p;
+}
+
+StanPaneluMapy odswiez(Droga& d, Kanwa& k)
+{
+    StanPaneluMapy panel = OdswiezPanelMapy(d);
+
+    Widok& w = d.widok;
+    const Siec& s = d.siec;
+    const Kolory& kol = d.kolory;
+    const Trasa& t = d.trasa;
+    const int szer = k.szerokosc();
+    const int wys = k.wysokosc();
+
+    // 1. Skala, środek, promienie.
+    UstalSkale(w, szer, wys, s.SrodekDomyslny);
+    // Pusty obszar rysowania: nie ma skali, nie ma czego rysować.
+    if (szer <= 0 || wys <= 0)
+        return panel;
+    const int r = w.PromienStacji;
+
+    // 2. Tło.
+    k.czcionka.kolor = kCzarny;
+    k.czcionka.styl = 0;
+    k.pioro = {kol.KolorTla, 1, StylPiora::Ciagle};
+    k.pedzel = {kol.KolorTla, true};
+    k.Prostokat({0, 0, szer, wys});
+
+    // 3. Obszary terytorialne.
+    k.pioro.styl = StylPiora::Brak;
+    k.pedzel.pelny = true;
+    if (kol.PodzialTerytorialny == 0) {
+        for (std::size_t i = 0; i < s.Zaklady.size() && i < s.KonturyZakladow.size(); ++i)
+            RysujKonturPodzialuTerytorialnego(k, w, s.Zaklady[i], s.KonturyZakladow[i]);
+    } else if (kol.PodzialTerytorialny == 1) {
+        for (std::size_t i = 1; i < s.Wojewodztwa.size() && i < s.KonturyWojewodztw.size(); ++i)
+            RysujKonturPodzialuTerytorialnego(k, w, s.Wojewodztwa[i], s.KonturyWojewodztw[i]);
+    }
+
+    // 4. Kontur kraju.
+    k.pioro = {kCzarny, 1, StylPiora::Ciagle};
+    RysujKonturPolski(k, w, s);
+    k.pedzel = {kol.KolorTla, true};
+
+    // 5. Odcinki; omijane przez wyszukiwanie kropkowane.
+    RysujOdcinki(k, w, s, t.MaskaOgraniczen, nullptr, kol);
+    // 6. Odcinki kandydatów wyboru ręcznego.
+    RysujOdcinki(k, w, s, t.MaskaOgraniczen, &t.OdcinkiWyboru, kol);
+
+    // 7. Trasa ze strzałkami.
+    if (!t.GlowneStacje.empty()) {
+        k.pioro.styl = StylPiora::Ciagle;
+        k.pioro.grubosc = k.trybWydruku() ? 3 : 2;
+        k.pedzel = {kol.KolorPunktowTrasy, true};
+        TPiksel p, q;
+        for (const auto& e : t.Sciezki) {
+            if (!OdcPiks(w, {e.XOd, e.YOd}, {e.XDo, e.YDo}, p, q))
+                continue;
+            k.pioro.kolor = e.WgCennika ? kol.KolorLiniiTrasy : kol.KolorLiniiTrasyNieWycenionej;
+            k.Linia(p, q);
+            Strzalka(k, w, p.x, p.y, q.x, q.y);
+        }
+        k.pioro.grubosc = 1;
+    }
+
+    // Piksele stacji raz na całe rysowanie.
+    const std::size_t n = s.Stacje.size();
+    std::vector<TPiksel> piks(n);
+    std::vector<char> widoczne(n), wewn(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        piks[i] = pktpiks(w, s.Stacje[i].Xkm, s.Stacje[i].Ykm);
+        widoczne[i] = widocznaPrzyZoomie(w.zoom, s.Stacje[i].Widocznosc);
+        wewn[i] = wewnatrz(piks[i], szer, wys);
+    }
+
+    // 8. Stacje.
+    k.pedzel = {kol.KolorPunktowStacji, true};
+    k.pioro.kolor = kol.KolorPunktowStacji;
+    k.pioro.styl = StylPiora::Ciagle;
+    for (std::size_t i = 0; i < n; ++i)
+        if (wewn[i] && widoczne[i])
+            k.Kolo(piks[i], r);
+
+    // 9. Węzły.
+    k.pedzel = {kol.KolorPunktowStacjiWezlowych, true};
+    k.pioro.grubosc = 2;
+    k.pioro.kolor = kCzarny;
+    for (std::size_t i = 0; i < n; ++i)
+        if (wewn[i] && s.Stacje[i].Widocznosc == 0)
+            k.Kolo(piks[i], r + 2);
+    for (std::size_t i = 0; i < n; ++i)
+        if (wewn[i] && s.Stacje[i].Widocznosc == -1)
+            k.Kolo(piks[i], r + 3);
+
+    // 10. Punkty trasy (także poza widokiem).
+    k.pioro.grubosc = 2;
+    for (const auto& g : t.GlowneStacje) {
+        const TPiksel p = pktpiks(w, g.Xkm, g.Ykm);
+        switch (g.Rodzaj) {
+        case kPunktPoczatkowy:
+            k.pedzel = {kol.KolorLiniiTrasy, true};
+            k.pioro.kolor = kol.KolorPunktowTrasy;
+            k.Kolo(p, r + 2);
+            break;
+        case kPunktPosredni:
+            k.pedzel = {kol.KolorLiniiTrasy, true};
+            k.pioro.kolor = kol.KolorPunktowTrasy;
+            k.Kolo(p, r + 1);
+            break;
+        case kPunktKoncowy:
+            k.pedzel = {kol.KolorPunktowTrasy, true};
+            k.pioro.kolor = kol.KolorLiniiTrasy;
+            k.Kolo(p, r + 2);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // 11. Krzyżyki na wykluczonych stacjach i odcinkach.
+    k.pedzel = {kol.KolorPunktowZabronionych, true};
+    k.pioro.kolor = kol.KolorPunktowZabronionych;
+    k.pioro.grubosc = 2;
+    for (const std::int32_t st : t.ListaStacjiZabronionych)
+        if (st >= 0 && std::size_t(st) < n)
+            krzyzyk(k, piks[std::size_t(st)], r);
+    for (const std::int32_t o : t.ListaOdcinkowZabronionych) {
+        if (o < 0 || o >= s.liczbaOdcinkow())
+            continue;
+        const TOdcinek& od = s.Odcinki[std::size_t(o)];
+        krzyzyk(k, pktpiks(w, (od.XA + od.XB) / 2, (od.YA + od.YB) / 2), r);
+    }
+
+    // 12. Punkty styczności kandydatów wyboru ręcznego.
+    k.pedzel = {kol.KolorPunktowStycznosci, true};
+    k.pioro.kolor = kol.KolorPunktowStycznosci;
+    for (const auto& pw : t.PunktyWyboru) {
+        if (pw.LLiniiStycznych <= 0)
+            continue;
+        const TPiksel p = pktpiks(w, pw.Xkm, pw.Ykm);
+        if (wewnatrz(p, szer, wys))
+            k.Kolo(p, r);
+    }
+
+    // 13. Nazwy.
+    Etykiety et(k, d, piks, widoczne, wewn);
+    et.punktyTrasy();
+    et.wezly(-1, stylCzcionki::Pogrubiona, kol.KolorNazwStacjiWezlowych);
+    et.wezly(0, 0, kol.KolorNazwStacjiWezlowych);
+    et.stacje(kol.KolorNazwStacji);
+
+    // 14. Stan płótna po rysowaniu.
+    k.pioro = {kCzarny, 1, StylPiora::Ciagle};
+    k.pedzel = {kSrebrny, true};
+    k.czcionka.kolor = kCzarny;
+    k.czcionka.styl = 0;
+    return panel;
+}
+
+} // namespace tks
