@@ -1,5 +1,7 @@
 #include "PlikiPociagu.h"
 
+#include "common/ZapisAtomowy.h"
+
 #include "TabelePociagu.h"
 #include "app/Droga.h"
 
@@ -66,16 +68,7 @@ bool zapiszTabele(const Tabela& t, const QString& sciezka, QString& blad)
                    .arg(QDir::toNativeSeparators(sciezka), QDir::toNativeSeparators(folder));
         return false;
     }
-    // plik tymczasowy, potem zamiana nazwy; flush() przed commit(), bo commit()
-    // nie zauważa zapisu urwanego w połowie (pełny dysk) i zamieniłby plik na ucięty
-    const QByteArray dane = QJsonDocument(t.doJson()).toJson(QJsonDocument::Indented);
-    QSaveFile f(sciezka);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dane) != dane.size() || !f.flush() || !f.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2")
-                   .arg(QDir::toNativeSeparators(sciezka), f.errorString());
-        return false;
-    }
-    return true;
+    return zapiszAtomowo(sciezka, QJsonDocument(t.doJson()).toJson(QJsonDocument::Indented), blad);
 }
 
 bool pociagIstnieje(const Droga& d, int id)
