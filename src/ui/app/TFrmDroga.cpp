@@ -298,6 +298,6 @@ void TFrmDroga::pokazCzasJazdy()
     DBEditCenaPostojow->setVisible(d_->wycena.pokazCenePostojow);
 }
 
-void TFrmDroga::odswiezMape() { Pb1->update(); }
+void TFrmDroga::odswiezMape() { Pb1->przerysuj(); }
 
 } // namespace tks::ui
