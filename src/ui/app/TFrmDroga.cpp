@@ -303,7 +303,7 @@ void TFrmDroga::pokazCzasJazdy()
     DBEditCenaPostojow->setVisible(d_->wycena.pokazCenePostojow);
 }
 
-void TFrmDroga::odswiezMape() { Pb1->update(); }
+void TFrmDroga::odswiezMape() { Pb1->przerysuj(); }
 
 // ---- menu "Plik" ----
 

@@ -6,18 +6,20 @@
 #include "TFrmAboutBox.h"
 #include "TFrmDroga.h"
 #include "TFrmHelp.h"
+#include "map/Klikniecia.h"
+#include "map/Narzedzia.h"
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Kontrolki.h"
 #include "routing/Warunki.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
 #include <utility>
-
-#include <QLineEdit>
 
 namespace tks::ui {
 
@@ -102,17 +104,39 @@ void TFrmDroga::SpeedButtonKasujDrogeClick()
     odswiezMape();
 }
 
-void TFrmDroga::SpeedButtonZoomOutClick() { odswiezMape(); }
+void TFrmDroga::SpeedButtonZoomOutClick()
+{
+    PomniejszMape(droga().widok);
+    odswiezMape();
+}
 
 void TFrmDroga::NarzedzieKlikniete(int numer)
 {
-    if (numer == kKursorDomyslny)
+    // przycisk wciśnięty po kliknięciu: jego kursor, inaczej domyślny
+    const QAbstractButton* b = grupaNarzedzi->button(numer);
+    if (numer == kKursorDomyslny || !b || !b->isChecked())
         Pb1->unsetCursor();
     else
         Pb1->setCursor(kursorMapy(numer));
+    if (WcisnijNarzedzie(droga(), b && b->isChecked() ? NarzedzieZKursora(numer) : Narzedzie::Wskaznik))
+        odswiezMape();
 }
 
-void TFrmDroga::NarzedzieDwuklik(int) {}
+void TFrmDroga::NarzedzieDwuklik(int numer)
+{
+    const WynikWyboruZListy w = DwuklikNarzedzia(droga(), NarzedzieZKursora(numer));
+    if (!w.przerysuj)
+        return;
+    pokazNaglowek();
+    if (w.wyczyscKoniec)
+        for (QLineEdit* e : {DBEditStacjaKoncowa, DBEditDlugosc, DBEditCena, DBEditCenaRozkJazdy})
+            e->clear();
+    if (w.wyczyscPoczatek)
+        for (QLineEdit* e : {DBEditStacjaPoczatkowa, DBEditDlugosc, DBEditCena, DBEditCenaRozkJazdy})
+            e->clear();
+    pokazCzasJazdy();
+    odswiezMape();
+}
 
 // ---- menu ----
 
