@@ -487,6 +487,8 @@ void TestPociagi::menuPlikOknaGlownego()
     w.Nowypocig1->trigger();
     QVERIFY(d.trasa.GlowneStacje.empty());
     QVERIFY(w.DBEditStacjaPoczatkowa->text().isEmpty());
+    // po przerysowaniu mapy "Wczytaj pociąg" jest dostępne, bo lista pociągów już istnieje
+    QTRY_VERIFY(w.Wczytajpocig1->isEnabled());
     QTimer::singleShot(50, this, [&] {
         auto* l = qobject_cast<TFrmWyborPociagu*>(QApplication::activeModalWidget());
         if (!l)
