@@ -16,6 +16,7 @@ int polecenieSearchBatch(const QStringList& argumenty);
 int polecenieCalendar(const QStringList& argumenty);
 int polecenieTrain(const QStringList& argumenty);
 int polecenieRenderMap(const QStringList& argumenty);
+int polecenieReport(const QStringList& argumenty);
 
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
 // jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data

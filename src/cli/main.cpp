@@ -31,6 +31,8 @@ const char* kPomoc =
     "  train save [warunki] [operacje] --number NR [--name NAZWA] [--calendar PLIK.json]   zapis nowego pociągu\n"
     "  render-map [warunki] [operacje] --out PLIK.png [--width W --height H] [--zoom Z] [--centre X,Y]\n"
     "                                              mapa jak w oknie głównym (domyślnie 1600×1000, 1×)\n"
+    "  report [warunki] [operacje] --level L --out PLIK.pdf|PLIK.txt [--number NR --name NAZWA]\n"
+    "                                              wydruk trasy (PDF) albo trasa rozdzielana tabulatorami\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -39,8 +41,8 @@ const char* kPomoc =
 
 int main(int argc, char** argv)
 {
-    // Rysowanie mapy mierzy tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
-    const bool rysuje = argc > 1 && std::strcmp(argv[1], "render-map") == 0;
+    // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
+    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0);
     if (rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // folder roboczy platformy jak domyślny Qt, ale bez ostrzeżenia na stderr
@@ -67,6 +69,7 @@ int main(int argc, char** argv)
         {QStringLiteral("search-batch"), polecenieSearchBatch},
         {QStringLiteral("train"), polecenieTrain},
         {QStringLiteral("render-map"), polecenieRenderMap},
+        {QStringLiteral("report"), polecenieReport},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -10,6 +10,7 @@
 #include "map/Narzedzia.h"
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
+#include "reports/OknaRaportow.h"
 #include "routing/Kontrolki.h"
 #include "routing/Warunki.h"
 
@@ -141,8 +142,8 @@ void TFrmDroga::NarzedzieDwuklik(int numer)
 // ---- menu ----
 
 void TFrmDroga::DrukujMapke(int) {}
-void TFrmDroga::DrukujTrase(int) {}
-void TFrmDroga::PokazTrase(int) {}
+void TFrmDroga::DrukujTrase(int poziom) { PokazWydrukTrasy(droga(), poziom, this); }
+void TFrmDroga::PokazTrase(int poziom) { PokazPodgladTrasy(droga(), poziom, this); }
 void TFrmDroga::Kolory1Click() {}
 void TFrmDroga::Drukarka1Click() {}
 
