@@ -170,7 +170,7 @@ Raport RaportTrasy(const WydrukTrasy& w)
     }
 
     // kolumny: Od punktu, Do punktu, Nr linii, Od km, Do km, Długość, Stawka, Cena, Uwagi
-    const double szerokosci[] = {37, 37, 11, 16, 16, 16, 14, 19, 0};
+    const double szerokosci[] = {35, 35, 11, 16, 16, 16, 14, 18, 0};
     QVector<KolumnaRaportu> kolumny;
     double x = 0;
     for (int i = 0; i < 9; ++i) {
