@@ -119,7 +119,7 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic),
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->verticalHeader()->hide();
-    const int szerokosci[] = {40, 190, 190, 60, 80, 80, 80, 70, 90, 260, 90, 100, 60, 60};
+    const int szerokosci[] = {40, 170, 170, 60, 80, 80, 80, 70, 90, 240, 90, 100, 60, 60};
     for (int i = 0; i < int(std::size(szerokosci)); ++i)
         DBGrid1->setColumnWidth(i, szerokosci[i]);
 

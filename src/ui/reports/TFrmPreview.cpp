@@ -215,7 +215,8 @@ void TFrmPreview::CalaStrona()
     QCoreApplication::processEvents();
     const QSizeF mm = raport_->rozmiarStrony();
     const double px = dpiEkranu() / 25.4;
-    const QSize okno = ScrollBox->viewport()->size() - QSize(8, 8);
+    // obszar bez pasków przewijania: przy całej stronie nie są potrzebne
+    const QSize okno = ScrollBox->maximumViewportSize() - QSize(8, 8);
     ustawZoom(zoomCalejStrony(QSizeF(mm.width() * px, mm.height() * px), QSizeF(okno)));
 }
 
