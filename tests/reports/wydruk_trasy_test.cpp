@@ -159,6 +159,10 @@ TEST(WydrukTrasy, StronyNaglowekKolumnNaKazdejStronieIStopka)
     EXPECT_EQ(ciemne(r.obrazStrony(n + 1, 30)), 0);
     for (int s = 1; s <= n; ++s)
         EXPECT_GT(ciemne(r.obrazStrony(s, 30)), 200) << s;
+    // kopia rozłożonego raportu rysuje te same strony
+    const Raport kopia = r;
+    EXPECT_EQ(kopia.liczbaStron(), n);
+    EXPECT_EQ(kopia.obrazStrony(n, 30), r.obrazStrony(n, 30));
 }
 
 TEST(WydrukTrasy, PdfOdczytanyZPowrotem)

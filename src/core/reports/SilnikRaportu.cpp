@@ -96,6 +96,15 @@ double Raport::szerokoscObszaru() const { return rozmiarStrony().width() - lewy 
 
 double Raport::wysokoscStopki() const { return wysokoscTekstu(czcionkaStopki, 100, QStringLiteral("S")) + 2.0; }
 
+const Pasmo& Raport::pasmo(int indeks) const
+{
+    if (indeks >= 0)
+        return szczegoly[indeks];
+    if (indeks == -1)
+        return naglowekKolumn;
+    return tytul[-2 - indeks];
+}
+
 const QVector<QVector<Raport::Umieszczenie>>& Raport::strony() const
 {
     if (!strony_.isEmpty())
@@ -111,25 +120,26 @@ const QVector<QVector<Raport::Umieszczenie>>& Raport::strony() const
     };
     // pasmo na bieżącej stronie albo na nowej, gdy się nie mieści (pasmo wyższe
     // niż strona trafia na pustą stronę i jest przycinane)
-    const auto umiesc = [&](const Pasmo& p) {
-        if (y + p.wysokosc > dol && !strona.isEmpty())
+    const auto umiesc = [&](int indeks) {
+        const double h = pasmo(indeks).wysokosc;
+        if (y + h > dol && !strona.isEmpty())
             nowaStrona();
-        strona.append({&p, y});
-        y += p.wysokosc;
+        strona.append({indeks, y});
+        y += h;
     };
-    for (const Pasmo& p : tytul)
-        umiesc(p);
+    for (int i = 0; i < tytul.size(); ++i)
+        umiesc(-2 - i);
     // nagłówek kolumn razem z pierwszym wierszem szczegółów
     const double pierwszy = szczegoly.isEmpty() ? 0 : szczegoly.first().wysokosc;
     if (y + naglowekKolumn.wysokosc + pierwszy > dol && !strona.isEmpty())
         nowaStrona();
-    umiesc(naglowekKolumn);
-    for (const Pasmo& p : szczegoly) {
-        if (y + p.wysokosc > dol) {
+    umiesc(-1);
+    for (int i = 0; i < szczegoly.size(); ++i) {
+        if (y + szczegoly[i].wysokosc > dol) {
             nowaStrona();
-            umiesc(naglowekKolumn);
+            umiesc(-1);
         }
-        umiesc(p);
+        umiesc(i);
     }
     strony_.append(strona);
     return strony_;
@@ -166,7 +176,7 @@ void Raport::rysujStrone(QPainter& p, int strona) const
                         (rozmiarStrony().height() - gorny - dolny) * kJednostek);
     p.setClipRect(obszar);
     for (const Umieszczenie& u : s[strona - 1])
-        rysujPasmo(p, *u.pasmo, u.y);
+        rysujPasmo(p, pasmo(u.indeks), u.y);
     // stopka: numer strony przy prawym marginesie, kreska nad nią
     const double h = wysokoscStopki();
     const double y = rozmiarStrony().height() - dolny - h;

@@ -113,11 +113,14 @@ public:
     bool zapiszPdf(const QString& sciezka, QString& blad) const;
 
 private:
+    // Pasmo na stronie: indeks >= 0 to szczegoly[indeks], -1 nagłówek kolumn,
+    // -2 - i to tytul[i] (indeksy, nie wskaźniki: kopia raportu zostaje poprawna).
     struct Umieszczenie {
-        const Pasmo* pasmo;
+        int indeks;
         double y;   // mm od górnej krawędzi strony
     };
     const QVector<QVector<Umieszczenie>>& strony() const;
+    const Pasmo& pasmo(int indeks) const;
     void rysujPasmo(QPainter& p, const Pasmo& pasmo, double y) const;
 
     mutable QVector<QVector<Umieszczenie>> strony_;

@@ -28,7 +28,6 @@ PoleZoomu::PoleZoomu(QWidget* rodzic) : QSpinBox(rodzic)
     setSingleStep(kZoomKrok);
     setValue(100);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    setKeyboardTracking(false);
 }
 
 QValidator::State PoleZoomu::validate(QString& tekst, int&) const
