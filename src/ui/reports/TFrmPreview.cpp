@@ -168,9 +168,12 @@ double TFrmPreview::dpiEkranu() const { return std::max(48, logicalDpiX()); }
 
 void TFrmPreview::pokazStrone()
 {
-    obraz_ = raport_->obrazStrony(strona_, dpiEkranu() * zoom_ / 100.0);
+    // na ekranach o gęstszych pikselach strona w pełnej rozdzielczości
+    const qreal dpr = std::max<qreal>(1.0, devicePixelRatioF());
+    obraz_ = raport_->obrazStrony(strona_, dpiEkranu() * zoom_ / 100.0 * dpr);
+    obraz_.setDevicePixelRatio(dpr);
     Strona->setPixmap(QPixmap::fromImage(obraz_));
-    Strona->resize(obraz_.size() + QSize(2, 2));
+    Strona->resize(obraz_.deviceIndependentSize().toSize() + QSize(2, 2));
 }
 
 void TFrmPreview::idzDoStrony(int n)

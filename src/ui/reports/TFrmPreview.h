@@ -46,7 +46,7 @@ public:
     int liczbaStron() const;
     int zoom() const { return zoom_; }
     const Raport& raport() const { return *raport_; }
-    // Obraz bieżącej strony w bieżącym powiększeniu.
+    // Obraz bieżącej strony w bieżącym powiększeniu (piksele urządzenia).
     const QImage& obraz() const { return obraz_; }
 
     // Wybór pliku PDF (proponowana ścieżka -> wybrana, pusta: anulowano).
