@@ -21,36 +21,6 @@
 namespace tks::cli {
 namespace {
 
-QJsonValue wartoscJson(const Tabela& t, int w, int k)
-{
-    const QVariant v = t.wartosc(w, k);
-    if (!v.isValid())
-        return QJsonValue::Null;
-    switch (t.kolumna(k).typ) {
-    case TypPola::DataCzas: return dataIso(v.toDouble());
-    case TypPola::Logiczna: return v.toBool();
-    case TypPola::Calkowita:
-    case TypPola::Mala: return v.toInt();
-    case TypPola::Rzeczywista: return v.toDouble();
-    case TypPola::Tekst:
-    case TypPola::Memo: return v.toString();
-    }
-    return QJsonValue::Null;
-}
-
-// Wiersze tabeli w kolejności widoku, każdy jako obiekt {kolumna: wartość}.
-QJsonArray tabelaJakoJson(const Tabela& t)
-{
-    QJsonArray a;
-    for (int w : t.widok()) {
-        QJsonObject o;
-        for (int k = 0; k < t.liczbaKolumn(); ++k)
-            o.insert(t.kolumna(k).nazwa, wartoscJson(t, w, k));
-        a.append(o);
-    }
-    return a;
-}
-
 QString katalog(const Argumenty& a) { return a.wartosc(QStringLiteral("dir"), QDir::currentPath()); }
 
 // Ostatni komunikat rdzenia (opis błędu operacji).
