@@ -15,6 +15,7 @@ ZAKRESY = {
     201: None, 202: None, 203: (None, 180000), 213: None, 216: None, 219: None,
     271: None, 272: None, 276: None, 281: None,
     351: None, 353: (None, 299000), 356: None, 449: None,
+    17: None, 540: None,
     # łącznice
     535: None, 700: None, 807: None,
 }
@@ -80,6 +81,8 @@ LINIE = {
     353: dict(kat=(2, 2), klasa=1),
     356: dict(kat=(3, 3), klasa=2),
     449: dict(kat=(5, 7), klasa=3, fk=False, flagi={"ZawRuchTow"}),
+    17: dict(kat=(2, 3), klasa=1),
+    540: dict(kat=(4, 3), klasa=2),
     535: dict(kat=(5, 5), klasa=None, fk=False, flagi={"OdcDoPominiecia"}),
     700: dict(kat=(5, 5), klasa=None, fk=False, flagi={"OdcDoPominiecia"}),
     807: dict(kat=(5, 5), klasa=None, fk=False, flagi={"OdcDoPominiecia"}),
@@ -151,6 +154,8 @@ SEKCJE = {
     356: [("Poznań Wschód", 100, 80), ("Wągrowiec", 100, 80, dict(flagi={"NieWskazanyRuchTow"})),
           ("Kcynia", 100, 80)],
     449: [("Warszawa Rembertów", 80, 60)],
+    17: [("Łódź Fabryczna", 60, 40), ("Łódź Widzew", 140, 100)],
+    540: [("Łódź Chojny", 80, 60)],
     535: [("Żakowice Południowe", 60, 60)],
     700: [("Częstochowa Osobowa", 40, 40)],
     807: [("Sokołowo Wrzesińskie", 60, 60)],

@@ -247,7 +247,7 @@ def generuj(katalog):
     tabele["Zarzadcy"] = (("Id", "Nazwa"), list(slowniki.ZARZADCY))
     tabele["RodzajeStawek"] = (("IdRodzajuStawki", "Nazwa", "Skrot", "NazwaPolaWBazie", "LZakrBR"), [
         (r, n, s, pole, len(slowniki.PRZEDZIALY[r])) for r, n, s, pole in slowniki.RODZAJE_STAWEK])
-    kraj = geometria.upros_do_liczby(zrodla.czytaj_kontur_kraju(katalog), PUNKTOW_KONTURU_KRAJU)
+    kraj = geometria.rownomierny_pierscien(zrodla.czytaj_kontur_kraju(katalog), PUNKTOW_KONTURU_KRAJU)
     tabele["KonturPolski"] = (("LpGrupy", "Lp", "Xkm", "Ykm"),
                               [(1, i + 1, x, y) for i, (x, y) in enumerate(kontur_surowy(kraj))])
     uproszczone = {kod: geometria.upros_do_liczby(woj[kod][1], PUNKTOW_KONTURU_WOJ) for kod in sorted(woj)}

@@ -63,6 +63,24 @@ def upros_pierscien(pierscien, tol_km):
     return a + b[1:-1]
 
 
+def rownomierny_pierscien(pierscien, liczba):
+    """Pierścień zamknięty (bez powtórzonego punktu końcowego) przepróbkowany do
+    `liczba` punktów w równych odstępach wzdłuż obwodu. Średnia takich punktów
+    leży blisko środka obszaru, a nie tam, gdzie granica jest najbardziej kręta."""
+    zamkniety = list(pierscien) + [pierscien[0]]
+    dlugosci = [odleglosc_km(zamkniety[i], zamkniety[i + 1]) for i in range(len(zamkniety) - 1)]
+    krok = sum(dlugosci) / liczba
+    wynik, przebyte, cel = [], 0.0, 0.0
+    for i, dl in enumerate(dlugosci):
+        a, b = zamkniety[i], zamkniety[i + 1]
+        while len(wynik) < liczba and cel <= przebyte + dl:
+            u = (cel - przebyte) / dl if dl > 0 else 0.0
+            wynik.append((round(a[0] + u * (b[0] - a[0]), 6), round(a[1] + u * (b[1] - a[1]), 6)))
+            cel += krok
+        przebyte += dl
+    return wynik
+
+
 def upros_do_liczby(pierscien, najwyzej, najmniej=0):
     """Najdokładniejsze uproszczenie mające co najwyżej `najwyzej` punktów
     (tolerancja dobierana bisekcją, wynik deterministyczny)."""

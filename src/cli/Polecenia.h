@@ -14,6 +14,9 @@ int polecenieGeo2Map(const QStringList& argumenty);
 int polecenieRoute(const QStringList& argumenty);
 int polecenieSearchBatch(const QStringList& argumenty);
 int polecenieCalendar(const QStringList& argumenty);
+int polecenieTrain(const QStringList& argumenty);
+int polecenieRenderMap(const QStringList& argumenty);
+int polecenieReport(const QStringList& argumenty);
 int polecenieGenerateNetwork(const QStringList& argumenty);
 
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}

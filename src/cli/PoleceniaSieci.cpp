@@ -40,18 +40,6 @@ QJsonArray podzialy(const std::vector<TPodzial>& tab, const std::vector<TKontur>
     return a;
 }
 
-QJsonArray wierszeTabeli(const Tabela& t)
-{
-    QJsonArray a;
-    for (int w = 0; w < t.liczbaWierszy(); ++w) {
-        QJsonObject o;
-        for (int k = 0; k < t.liczbaKolumn(); ++k)
-            o.insert(t.kolumna(k).nazwa, QJsonValue::fromVariant(t.wartosc(w, k)));
-        a.append(o);
-    }
-    return a;
-}
-
 } // namespace
 
 QJsonObject siecJakoJson(const Siec& s)
@@ -135,8 +123,8 @@ QJsonObject siecJakoJson(const Siec& s)
     return QJsonObject{
         {QStringLiteral("Zarzadcy"), zarzadcy},
         {QStringLiteral("RodzajeStawek"), rodzaje},
-        {QStringLiteral("tabele"), QJsonObject{{QStringLiteral("ZakresyBr"), wierszeTabeli(s.ZakresyBr)},
-                                               {QStringLiteral("RodzajeStawek"), wierszeTabeli(s.RodzajeStawekTab)}}},
+        {QStringLiteral("tabele"), QJsonObject{{QStringLiteral("ZakresyBr"), tabelaJakoJson(s.ZakresyBr)},
+                                               {QStringLiteral("RodzajeStawek"), tabelaJakoJson(s.RodzajeStawekTab)}}},
         {QStringLiteral("KonturPolski"), konturPolski},
         {QStringLiteral("Zaklady"), podzialy(s.Zaklady, s.KonturyZakladow)},
         {QStringLiteral("Wojewodztwa"), podzialy(s.Wojewodztwa, s.KonturyWojewodztw)},

@@ -75,34 +75,6 @@ int stacjaZArgumentu(const Siec& siec, const QString& arg)
     throw BladUzycia(QStringLiteral("Nieznana stacja: %1").arg(arg));
 }
 
-namespace {
-
-QJsonValue wartoscJson(const Tabela& t, int w, int k)
-{
-    const QVariant v = t.wartosc(w, k);
-    if (!v.isValid())
-        return QJsonValue::Null;
-    switch (t.kolumna(k).typ) {
-    case TypPola::DataCzas: return dataIso(v.toDouble());
-    case TypPola::Logiczna: return v.toBool();
-    case TypPola::Calkowita:
-    case TypPola::Mala: return v.toInt();
-    case TypPola::Rzeczywista: return v.toDouble();
-    case TypPola::Tekst:
-    case TypPola::Memo: return v.toString();
-    }
-    return QJsonValue::Null;
-}
-
-QJsonObject wierszJson(const Tabela& t, int w)
-{
-    QJsonObject o;
-    for (int k = 0; k < t.liczbaKolumn(); ++k)
-        o.insert(t.kolumna(k).nazwa, wartoscJson(t, w, k));
-    return o;
-}
-
-} // namespace
 
 std::unique_ptr<SesjaTrasy> przygotujTrase(const Argumenty& a)
 {

@@ -4,6 +4,7 @@
 #include "Argumenty.h"
 
 #include "common/Interakcja.h"
+#include "common/Tabela.h"
 #include "network/Siec.h"
 
 #include <QJsonArray>
@@ -16,5 +17,11 @@ namespace tks::cli {
 Siec wczytajSiec(const Argumenty& a, Interakcja& interakcja);
 QJsonArray komunikatyJakoJson(const InterakcjaSkryptowa& interakcja);
 QJsonObject siecJakoJson(const Siec& s);
+// Wartość pola tabeli w JSON: Null jako null, daty jako "RRRR-MM-DD".
+QJsonValue wartoscJson(const Tabela& t, int wiersz, int kolumna);
+// Wiersz tabeli jako obiekt {kolumna: wartość}.
+QJsonObject wierszJson(const Tabela& t, int wiersz);
+// Wiersze tabeli w kolejności widoku.
+QJsonArray tabelaJakoJson(const Tabela& t);
 
 } // namespace tks::cli

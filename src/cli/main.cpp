@@ -4,9 +4,14 @@
 #include "Polecenia.h"
 #include "Wyjscie.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <unistd.h>
+#include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 
 using namespace tks::cli;
 
@@ -21,7 +26,15 @@ const char* kPomoc =
     "  geo2map X Y                                 punkt płaszczyzny mapy dla surowych współrzędnych\n"
     "  route [warunki] [operacje] [--level L]      trasa po operacjach: punkty, elementy, nagłówek, czas, wiersze\n"
     "  search-batch [warunki]                      wyszukiwania \"OD DO\" (indeksy stacji) ze standardowego wejścia\n"
-    "  generate-network [--stations N] [--seed S] [--out PLIK]   sieć w skali kraju do pomiarów wydajności\n"
+    "  train list | show ID | delete ID            zapisane pociągi w folderze Pociagi/ (--dir FOLDER)\n"
+    "  train price ID [--level L] [--save]         pociąg wczytany i wyceniony na obecnej sieci\n"
+    "  train save [warunki] [operacje] --number NR [--name NAZWA] [--calendar PLIK.json]   zapis nowego pociągu\n"
+    "  render-map [warunki] [operacje] --out PLIK.png [--width W --height H] [--zoom Z] [--centre X,Y]\n"
+    "                                              mapa jak w oknie głównym (domyślnie 1600×1000, 1×)\n"
+    "  report [warunki] [operacje] --level L --out PLIK.pdf|PLIK.txt [--number NR --name NAZWA]\n"
+    "                                              wydruk trasy (PDF) albo trasa rozdzielana tabulatorami\n"
+    "  generate-network [--stations N] [--seed S] [--out PLIK]\n"
+    "                                              sieć w skali kraju do pomiarów wydajności (domyślnie 20000 stacji)\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -30,8 +43,21 @@ const char* kPomoc =
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
+    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0);
+    if (rysuje) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // folder roboczy platformy jak domyślny Qt, ale bez ostrzeżenia na stderr
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QString dir = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(getuid());
+            if (QDir().mkpath(dir) &&
+                QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+        }
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        rysuje ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         std::fputs(kPomoc, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
@@ -43,6 +69,9 @@ int main(int argc, char** argv)
         {QStringLiteral("calendar"), polecenieCalendar},
         {QStringLiteral("route"), polecenieRoute},
         {QStringLiteral("search-batch"), polecenieSearchBatch},
+        {QStringLiteral("train"), polecenieTrain},
+        {QStringLiteral("render-map"), polecenieRenderMap},
+        {QStringLiteral("report"), polecenieReport},
         {QStringLiteral("generate-network"), polecenieGenerateNetwork},
     };
     const QString nazwa = args.takeFirst();

@@ -23,7 +23,7 @@ protected:
         trasaWzdluzLinii(*d, 0, 1, 40);
     }
     // Środki elementów trasy krótszych od strzałki (środek dłuższych zajmuje
-    // strzałka), z dala od punktów trasy i ich nazw.
+    // strzałka), z dala od punktów trasy, ich nazw i kół stacji.
     std::vector<TPiksel> punktyNaTrasie() const
     {
         std::vector<TPiksel> l;
@@ -37,6 +37,13 @@ protected:
             for (const auto& g : d->trasa.GlowneStacje) {
                 const TPiksel x = pktpiks(d->widok, g.Xkm, g.Ykm);
                 blisko = blisko || std::hypot(c.x - x.x, c.y - x.y) < 25;
+            }
+            // koło stacji rysowane na trasie też ją zasłania
+            for (const auto& st : d->siec.Stacje) {
+                if (d->widok.zoom < std::int64_t(st.Widocznosc) * 10000)
+                    continue;
+                const TPiksel x = pktpiks(d->widok, st.Xkm, st.Ykm);
+                blisko = blisko || std::hypot(c.x - x.x, c.y - x.y) < 8;
             }
             if (!blisko)
                 l.push_back(c);

@@ -54,7 +54,7 @@ void TestTDM::napisyKoloryIPrzyciski()
     QVERIFY(dm.BitBtn1->isEnabled());
     QVERIFY(dm.BitBtn3->isEnabled());
     QVERIFY(!dm.BitBtn2->isEnabled());       // okna zestawień jeszcze nie ma
-    QVERIFY(!dm.BitBtnUsun->isEnabled());    // listy pociągów jeszcze nie ma
+    QVERIFY(dm.BitBtnUsun->isEnabled());
 
     // podpowiedzi po 60 s
     QVERIFY(qApp->findChild<DlugiePodpowiedzi*>() != nullptr);

@@ -1,13 +1,13 @@
 #include "Tabela.h"
 
 #include "Bajty.h"
+#include "ZapisAtomowy.h"
 
 #include <QCollator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -504,17 +504,7 @@ std::optional<Tabela> Tabela::zJson(const QJsonObject& o, QString& blad)
 
 bool Tabela::zapiszDoPliku(const QString& sciezka, QString& blad) const
 {
-    QSaveFile f(sciezka);
-    if (!f.open(QIODevice::WriteOnly)) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(sciezka, f.errorString());
-        return false;
-    }
-    f.write(QJsonDocument(doJson()).toJson(QJsonDocument::Indented));
-    if (!f.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(sciezka, f.errorString());
-        return false;
-    }
-    return true;
+    return zapiszAtomowo(sciezka, QJsonDocument(doJson()).toJson(QJsonDocument::Indented), blad);
 }
 
 std::optional<Tabela> Tabela::wczytajZPliku(const QString& sciezka, QString& blad)

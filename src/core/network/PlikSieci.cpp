@@ -1,10 +1,10 @@
 #include "PlikSieci.h"
 
 #include "common/Bajty.h"
+#include "common/ZapisAtomowy.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 
 namespace tks {
@@ -346,9 +346,8 @@ bool ZapiszLinieDoPliku(const Siec& s, const QString& sciezka, QString& blad)
 {
     QByteArray b = budujZawartoscSieci(s);
     przeksztalcKluczem(b);
-    QSaveFile f(sciezka);
-    if (!f.open(QIODevice::WriteOnly) || f.write(b) != b.size() || !f.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku sieci \"%1\": %2").arg(sciezka, f.errorString());
+    if (!zapiszAtomowo(sciezka, b, blad)) {
+        blad = QStringLiteral("Nie można zapisać pliku sieci: %1").arg(blad);
         return false;
     }
     return true;

@@ -20,6 +20,8 @@ struct Pociag {
     bool ZmianyPociagu = false;
     // Tabele utworzone (pierwsze pokazanie okna głównego albo zestawienia).
     bool tabeleUtworzone = false;
+    // Lista pociągów wczytana z pliku (otwierana przy pierwszym użyciu).
+    bool listaOtwarta = false;
 
     // Wiersz nagłówka. Zapis pola przy braku wiersza nic nie robi.
     bool maNaglowek() const { return Naglowek.liczbaWierszy() > 0; }

@@ -90,4 +90,37 @@ Tabela nowaTabelaListaPociagow()
                   {c("IdPociagu", I), c("NrPociagu", T, 50), c("NazwaPociagu", T, 250), c("Relacja", T, 256)});
 }
 
+std::optional<Tabela> dopasujDoWzoru(const Tabela& wczytana, const Tabela& wzor, QString& blad)
+{
+    if (wczytana.nazwa().compare(wzor.nazwa(), Qt::CaseInsensitive) != 0) {
+        blad = QStringLiteral("zawiera tabelę \"%1\" zamiast \"%2\"").arg(wczytana.nazwa(), wzor.nazwa());
+        return std::nullopt;
+    }
+    // kolumna wzoru -> kolumna pliku (-1: brak, Null)
+    QVector<int> zrodlo(wzor.liczbaKolumn(), -1);
+    for (int k = 0; k < wzor.liczbaKolumn(); ++k) {
+        const DefinicjaKolumny& kw = wzor.kolumna(k);
+        if (kw.wyliczana)
+            continue;
+        const int z = wczytana.indeksKolumny(kw.nazwa);
+        if (z < 0)
+            continue;
+        if (wczytana.kolumna(z).typ != kw.typ) {
+            blad = QStringLiteral("kolumna %1 ma typ %2 zamiast %3")
+                       .arg(kw.nazwa, nazwaTypu(wczytana.kolumna(z).typ), nazwaTypu(kw.typ));
+            return std::nullopt;
+        }
+        zrodlo[k] = z;
+    }
+    Tabela t = wzor;
+    t.wyczysc();
+    for (int w = 0; w < wczytana.liczbaWierszy(); ++w) {
+        const int n = t.dodajWiersz();
+        for (int k = 0; k < t.liczbaKolumn(); ++k)
+            if (zrodlo[k] >= 0)
+                t.ustaw(n, k, wczytana.wartosc(w, zrodlo[k]));
+    }
+    return t;
+}
+
 } // namespace tks

@@ -18,4 +18,10 @@ Tabela nowaTabelaListaPociagow();     // ListaPociagow
 // Minuty jako "hh:nn" (CzasMinStr, CzasMaxStr); pusty tekst dla Null.
 QString czasJakoTekst(const QVariant& minuty);
 
+// Tabela wczytana z pliku przełożona na kolumny wzoru (nazwa, typy, kolejność,
+// wyliczanie wzoru): brakująca kolumna daje Null, nadmiarowa jest pomijana,
+// tekst dłuższy od rozmiaru kolumny jest przycinany. Inna nazwa tabeli albo
+// kolumna innego typu: nullopt i opis w `blad`.
+std::optional<Tabela> dopasujDoWzoru(const Tabela& wczytana, const Tabela& wzor, QString& blad);
+
 } // namespace tks

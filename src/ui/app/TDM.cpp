@@ -4,6 +4,8 @@
 #include "TFrmHelp.h"
 #include "Wersja.h"
 #include "app/CyklDrogi.h"
+#include "trains/OknaPociaguOkienne.h"
+#include "trains/TFrmWyborPociagu.h"
 #include "common/Daty.h"
 #include "common/Podpowiedzi.h"
 
@@ -53,9 +55,8 @@ TDM::TDM(const Srodowisko& srodowisko, Interakcja* interakcja, QWidget* rodzic)
     BitBtn3 = przycisk(QStringLiteral("&Instrukcja obsługi"), "BitBtn3");
     BitBtn2 = przycisk(QStringLiteral("&Zestawienia"), "BitBtn2");
     BitBtnUsun = przycisk(QStringLiteral("&Usuń pociąg z bazy"), "BitBtnUsun");
-    // okna zestawień i listy pociągów jeszcze nie istnieją
+    // okna zestawień jeszcze nie istnieją
     BitBtn2->setEnabled(false);
-    BitBtnUsun->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TDM::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TDM::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TDM::BitBtn2Click);
@@ -166,7 +167,9 @@ void TDM::BitBtn2Click()
 void TDM::BitBtnUsunClick()
 {
     utworzOkna();
-    // lista pociągów w trybie usuwania - gdy powstanie
+    BitBtnUsun->setCursor(Qt::WaitCursor);
+    frmDroga_->oknaPociagu()->FrmWyborPociagu->usuwanie();
+    BitBtnUsun->unsetCursor();
 }
 
 } // namespace tks::ui

@@ -9,6 +9,10 @@
 #include "common/Liczby.h"
 #include "network/PlikSieci.h"
 #include "pricing/Przedzialy.h"
+#include "trains/MenuPlik.h"
+#include "trains/OknaPociaguOkienne.h"
+#include "trains/OznaczenieCeny.h"
+#include "trains/ZapisPociagu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,12 +47,9 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
     if (srodowisko.rozkladDo.isValid())
         d_->rozkladDo = srodowisko.rozkladDo;
 
-    // do czasu zapisu pociągów odpowiedź "Tak" działa jak nieudany zapis
-    zapisPociagu = [this] {
-        d_->interakcja.komunikat(QStringLiteral("Zapisywanie pociągów nie jest jeszcze dostępne."),
-                                 QStringLiteral("Uwaga"), Ikona::Ostrzezenie);
-        return false;
-    };
+    // okna pociągów: edytor nagłówka, lista pociągów; "Tak" przy zamykaniu zapisuje
+    oknaPociagu_ = std::make_unique<OknaPociaguOkienne>(*d_, this);
+    zapisPociagu = [this] { return ZapiszPociag(*d_, *oknaPociagu_); };
 
     budujMenu();
     budujPanel();
@@ -66,7 +67,7 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
     resize(1280, 860);
 }
 
-TFrmDroga::~TFrmDroga() = default;
+TFrmDroga::~TFrmDroga() { ZamknijTabelePociagu(*d_); }
 
 void TFrmDroga::budujMenu()
 {
@@ -79,18 +80,21 @@ void TFrmDroga::budujMenu()
         return a;
     };
 
-    // Plik: pozycje kolejnych podsystemów są wyłączone, dopóki ich nie ma
+    // Plik; "Terminy kursowania" czeka na okno kalendarza
     menuPlik = mb->addMenu(QStringLiteral("&Plik"));
     menuPlik->setObjectName(QStringLiteral("Plik1"));
-    Nowypocig1 = akcja(menuPlik, QStringLiteral("&Nowy pociąg"), "Nowypocig1", false);
-    Wczytajpocig1 = akcja(menuPlik, QStringLiteral("&Wczytaj pociąg"), "Wczytajpocig1", false);
+    Nowypocig1 = akcja(menuPlik, QStringLiteral("&Nowy pociąg"), "Nowypocig1", true);
+    Wczytajpocig1 = akcja(menuPlik, QStringLiteral("&Wczytaj pociąg"), "Wczytajpocig1", true);
     menuPlik->addSeparator();
-    ZapiszPocig1 = akcja(menuPlik, QStringLiteral("Zapisz jako no&wy pociąg"), "ZapiszPocig1", false);
-    Zapiszzmiany1 = akcja(menuPlik, QStringLiteral("&Zapisz zmiany"), "Zapiszzmiany1", false);
+    ZapiszPocig1 = akcja(menuPlik, QStringLiteral("Zapisz jako no&wy pociąg"), "ZapiszPocig1", true);
+    Zapiszzmiany1 = akcja(menuPlik, QStringLiteral("&Zapisz zmiany"), "Zapiszzmiany1", true);
     menuPlik->addSeparator();
-    Edytujnagwek1 = akcja(menuPlik, QStringLiteral("&Edytuj nagłówek"), "Edytujnagwek1", false);
+    Edytujnagwek1 = akcja(menuPlik, QStringLiteral("&Edytuj nagłówek"), "Edytujnagwek1", true);
     menuPlik->addSeparator();
-    Terminykursowania1 = akcja(menuPlik, QStringLiteral("&Terminy kursowania"), "Terminykursowania1", false);
+    Terminykursowania1 = akcja(menuPlik, QStringLiteral("&Terminy kursowania"), "Terminykursowania1",
+                               oknaPociagu_->kalendarzDostepny());
+    connect(menuPlik, &QMenu::aboutToShow, this,
+            [this] { Terminykursowania1->setEnabled(oknaPociagu_->kalendarzDostepny()); });
     menuPlik->addSeparator();
     Koniec1 = akcja(menuPlik, QStringLiteral("&Koniec"), "Koniec1", true);
     connect(Nowypocig1, &QAction::triggered, this, &TFrmDroga::Nowypocig1Click);
@@ -285,6 +289,7 @@ void TFrmDroga::pokazNaglowek()
     DBEditCenaRozkJazdy->setText(kwota("CenaRozkJazdy"));
     DBEditCenaPrzejazdu->setText(kwota("CenaPrzejazdu"));
     DBEditCenaPostojow->setText(kwota("CenaPostojow"));
+    oznaczCeneOknaGlownego(DBEditCena, p);
     for (QLineEdit* e : {DBEditStacjaPoczatkowa, DBEditStacjaKoncowa, DBEditDlugosc, DBEditCena, DBEditCenaRozkJazdy,
                          DBEditCenaPrzejazdu, DBEditCenaPostojow})
         e->setCursorPosition(0);
@@ -298,6 +303,58 @@ void TFrmDroga::pokazCzasJazdy()
     DBEditCenaPostojow->setVisible(d_->wycena.pokazCenePostojow);
 }
 
-void TFrmDroga::odswiezMape() { Pb1->update(); }
+void TFrmDroga::odswiezMape() { Pb1->przerysuj(); }
+
+// ---- menu "Plik" ----
+
+void TFrmDroga::pokazPociag()
+{
+    pokazKontrolki();
+    pokazNaglowek();
+    pokazCzasJazdy();
+    odswiezMape();
+}
+
+void TFrmDroga::Nowypocig1Click()
+{
+    czytajKontrolki();
+    if (MenuNowyPociag(*d_, *oknaPociagu_))
+        wyczyscPanelCeny();
+    pokazPociag();
+}
+
+void TFrmDroga::Wczytajpocig1Click()
+{
+    czytajKontrolki();
+    if (MenuWczytajPociag(*d_, *oknaPociagu_))
+        SpeedButtonWskaznik->click();   // mapa w trybie wskaźnika
+    pokazPociag();
+}
+
+void TFrmDroga::ZapiszPocig1Click()
+{
+    czytajKontrolki();
+    MenuZapiszJakoNowy(*d_, *oknaPociagu_);
+    pokazNaglowek();
+}
+
+void TFrmDroga::Zapiszzmiany1Click()
+{
+    czytajKontrolki();
+    MenuZapiszZmiany(*d_, *oknaPociagu_);
+    pokazNaglowek();
+}
+
+void TFrmDroga::Edytujnagwek1Click()
+{
+    MenuEdytujNaglowek(*d_, *oknaPociagu_);
+    pokazNaglowek();
+}
+
+void TFrmDroga::Terminykursowania1Click()
+{
+    MenuTerminyKursowania(*d_, *oknaPociagu_);
+    pokazNaglowek();
+}
 
 } // namespace tks::ui

@@ -29,6 +29,7 @@ namespace tks::ui {
 
 class InterakcjaOkienna;
 class ObszarMapy;
+class OknaPociaguOkienne;
 
 class TFrmDroga : public QMainWindow {
     Q_OBJECT
@@ -60,9 +61,11 @@ public:
     // Numer wciśniętego narzędzia (numer jego kursora; 0 - wskaźnik).
     int narzedzie() const;
 
-    // Zapis pociągu wywoływany po odpowiedzi "Tak" w pytaniu o zapis; zwraca,
-    // czy zapisano. Do czasu zapisu pociągów zapis się nie udaje.
+    // Zapis pociągu wywoływany po odpowiedzi "Tak" w pytaniu przy zamykaniu;
+    // zwraca, czy zapisano (domyślnie ZapiszPociag z oknami pociągów).
     std::function<bool()> zapisPociagu;
+    // Edytor nagłówka, lista pociągów i okno kalendarza dla operacji pociągów.
+    OknaPociaguOkienne* oknaPociagu() const { return oknaPociagu_.get(); }
 
     ObszarMapy* mapa() const { return Pb1; }
     const QImage& bufor() const { return pb2; }
@@ -182,10 +185,13 @@ private:
     void ustawBufor();
     void wypelnijRodzaje();
     void wypelnijPrzedzialy(int idRodzaju);
+    // Kontrolki, nagłówek i mapa od nowa po poleceniu menu "Plik".
+    void pokazPociag();
 
     Srodowisko srodowisko_;
     std::unique_ptr<InterakcjaOkienna> interakcjaOkien_;
     std::unique_ptr<Droga> d_;
+    std::unique_ptr<OknaPociaguOkienne> oknaPociagu_;
     int rodzajListyPrzedzialow_ = -1;   // rodzaj, którego przedziały są na liście
     bool ustawianie_ = false;           // kontrolki ustawia program: zdarzenia milczą
 };

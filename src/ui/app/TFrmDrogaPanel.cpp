@@ -5,6 +5,7 @@
 #include "ObszarMapy.h"
 #include "TFrmDroga.h"
 #include "common/Podpowiedzi.h"
+#include "map/MapaOkna.h"
 #include "pricing/CzasJazdy.h"
 #include "routing/Kontrolki.h"
 
@@ -105,7 +106,7 @@ void TFrmDroga::budujPanel()
     ukladLewy->addLayout(ramkaBrakSieci);
 
     uklad->addWidget(lewa);
-    Pb1 = new ObszarMapy(*d_);
+    Pb1 = new ObszarMapy(*d_, pb2);
     uklad->addWidget(Pb1, 1);
     connect(Pb1, &ObszarMapy::zmienionoRozmiar, this, [this] { ustawBufor(); });
     setCentralWidget(srodek);
@@ -284,7 +285,7 @@ void TFrmDroga::ustawKolejnoscTab()
                             CheckBoxBrakSieci,      SpeedButtonWskaznik,     SpeedButtonZoomIn,
                             SpeedButtonZoomOut,     SpeedButtonMove,         SpeedButtonKasujDroge,
                             SpeedButtonSetStart,    SpeedButtonSetEnd,       SpeedButtonSetPrzez,
-                            SpeedButtonResetPrzez,  SpeedButtonSetNiePrzez};
+                            SpeedButtonResetPrzez,  SpeedButtonSetNiePrzez,  Pb1};
     for (std::size_t i = 1; i < std::size(kolejnosc); ++i)
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
 }
@@ -323,6 +324,7 @@ void TFrmDroga::polaczZdarzenia()
     connect(SpeedButtonZoomOut, &QToolButton::clicked, this, &TFrmDroga::SpeedButtonZoomOutClick);
     connect(SpeedButtonKasujDroge, &QToolButton::clicked, this, &TFrmDroga::SpeedButtonKasujDrogeClick);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFrmDroga::ScrollBar1Change);
+    PolaczMape(*this);
 }
 
 int TFrmDroga::narzedzie() const { return grupaNarzedzi->checkedId() < 0 ? 0 : grupaNarzedzi->checkedId(); }

@@ -6,18 +6,21 @@
 #include "TFrmAboutBox.h"
 #include "TFrmDroga.h"
 #include "TFrmHelp.h"
+#include "map/Klikniecia.h"
+#include "map/Narzedzia.h"
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
+#include "reports/OknaRaportow.h"
 #include "routing/Kontrolki.h"
 #include "routing/Warunki.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
 #include <utility>
-
-#include <QLineEdit>
 
 namespace tks::ui {
 
@@ -102,29 +105,45 @@ void TFrmDroga::SpeedButtonKasujDrogeClick()
     odswiezMape();
 }
 
-void TFrmDroga::SpeedButtonZoomOutClick() { odswiezMape(); }
+void TFrmDroga::SpeedButtonZoomOutClick()
+{
+    PomniejszMape(droga().widok);
+    odswiezMape();
+}
 
 void TFrmDroga::NarzedzieKlikniete(int numer)
 {
-    if (numer == kKursorDomyslny)
+    // przycisk wciśnięty po kliknięciu: jego kursor, inaczej domyślny
+    const QAbstractButton* b = grupaNarzedzi->button(numer);
+    if (numer == kKursorDomyslny || !b || !b->isChecked())
         Pb1->unsetCursor();
     else
         Pb1->setCursor(kursorMapy(numer));
+    if (WcisnijNarzedzie(droga(), b && b->isChecked() ? NarzedzieZKursora(numer) : Narzedzie::Wskaznik))
+        odswiezMape();
 }
 
-void TFrmDroga::NarzedzieDwuklik(int) {}
+void TFrmDroga::NarzedzieDwuklik(int numer)
+{
+    const WynikWyboruZListy w = DwuklikNarzedzia(droga(), NarzedzieZKursora(numer));
+    if (!w.przerysuj)
+        return;
+    pokazNaglowek();
+    if (w.wyczyscKoniec)
+        for (QLineEdit* e : {DBEditStacjaKoncowa, DBEditDlugosc, DBEditCena, DBEditCenaRozkJazdy})
+            e->clear();
+    if (w.wyczyscPoczatek)
+        for (QLineEdit* e : {DBEditStacjaPoczatkowa, DBEditDlugosc, DBEditCena, DBEditCenaRozkJazdy})
+            e->clear();
+    pokazCzasJazdy();
+    odswiezMape();
+}
 
 // ---- menu ----
 
-void TFrmDroga::Nowypocig1Click() {}
-void TFrmDroga::Wczytajpocig1Click() {}
-void TFrmDroga::ZapiszPocig1Click() {}
-void TFrmDroga::Zapiszzmiany1Click() {}
-void TFrmDroga::Edytujnagwek1Click() {}
-void TFrmDroga::Terminykursowania1Click() {}
 void TFrmDroga::DrukujMapke(int) {}
-void TFrmDroga::DrukujTrase(int) {}
-void TFrmDroga::PokazTrase(int) {}
+void TFrmDroga::DrukujTrase(int poziom) { PokazWydrukTrasy(droga(), poziom, this); }
+void TFrmDroga::PokazTrase(int poziom) { PokazPodgladTrasy(droga(), poziom, this); }
 void TFrmDroga::Kolory1Click() {}
 void TFrmDroga::Drukarka1Click() {}
 

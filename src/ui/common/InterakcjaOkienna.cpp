@@ -1,5 +1,7 @@
 #include "InterakcjaOkienna.h"
 
+#include "map/Trafienia.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -66,6 +68,8 @@ int InterakcjaOkienna::wybor(const QString& tytul, const QString& opis, const QS
 {
     if (pozycje.isEmpty())
         return -1;
+    if (wyborNaMapie_ && tytul == kTytulListyWyboru && opis == kOpisListyWyboru)
+        return wyborNaMapie_(pozycje);
     bool ok = false;
     const QString w = QInputDialog::getItem(rodzic(), tytul, opis, pozycje, 0, false, &ok);
     return ok ? int(pozycje.indexOf(w)) : -1;

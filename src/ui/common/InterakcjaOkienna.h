@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace tks::ui {
 
@@ -13,6 +14,9 @@ public:
     // `rodzic`: okno, nad którym pokazują się komunikaty (domyślnie aktywne okno).
     explicit InterakcjaOkienna(QWidget* rodzic = nullptr) : rodzic_(rodzic) {}
     void ustawRodzica(QWidget* r) { rodzic_ = r; }
+    // Wybór spośród obiektów trafionych kliknięciem na mapie ("Wybór stacji"):
+    // lista pokazywana przez mapę przy kursorze.
+    void ustawWyborNaMapie(std::function<int(const QStringList&)> f) { wyborNaMapie_ = std::move(f); }
 
     void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
     Odpowiedz pytanie(const QString& tekst, const QString& tytul, Ikona ikona, Przyciski przyciski) override;
@@ -21,6 +25,7 @@ public:
 private:
     QWidget* rodzic() const;
     QPointer<QWidget> rodzic_;
+    std::function<int(const QStringList&)> wyborNaMapie_;
 };
 
 } // namespace tks::ui

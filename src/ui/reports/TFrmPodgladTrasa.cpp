@@ -1,0 +1,317 @@
+#include "TFrmPodgladTrasa.h"
+
+#include "OknaRaportow.h"
+#include "app/Droga.h"
+#include "reports/SilnikRaportu.h"
+#include "trains/TFrmFiltrOgolny.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace tks::ui {
+
+namespace {
+
+// Zaznaczona komórka wiersza bez ceny: niebieskie tło.
+class DelegatPodgladu : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& i) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, i);
+        if (i.data(Qt::BackgroundRole).isValid()) {
+            o->palette.setColor(QPalette::Active, QPalette::Highlight, Qt::blue);
+            o->palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::blue);
+            o->palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
+            o->palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
+        }
+    }
+};
+
+QLineEdit* poleTylkoDoOdczytu(const char* nazwa)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(nazwa));
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignRight);
+    e->setFocusPolicy(Qt::ClickFocus);
+    return e;
+}
+
+} // namespace
+
+QVariant ModelPodgladu::data(const QModelIndex& indeks, int rola) const
+{
+    if (!tabela() || !indeks.isValid())
+        return {};
+    const int w = wierszTabeli(indeks.row());
+    if (rola == Qt::BackgroundRole)
+        return w >= 0 && wierszBezCeny(*tabela(), w) ? QVariant(QToolTip::palette().color(QPalette::ToolTipBase))
+                                                     : QVariant();
+    if (rola == Qt::ForegroundRole)
+        return w >= 0 && wierszBezCeny(*tabela(), w) ? QVariant(QToolTip::palette().color(QPalette::ToolTipText))
+                                                     : QVariant();
+    // Lp: numer wiersza w bieżącym porządku i filtrze (wiersze modelu to widok tabeli)
+    if (rola == Qt::DisplayRole && kolumnaTabeli(indeks.column()) == tabela()->indeksKolumny(QStringLiteral("Lp")))
+        return QString::number(indeks.row() + 1);
+    return ModelTabeli::data(indeks, rola);
+}
+
+TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
+{
+    setObjectName(QStringLiteral("FrmPodgladTrasa"));
+    setWindowTitle(kTytulPodgladuTrasy);
+    setModal(true);
+
+    const auto przycisk = [this](const char* nazwa, QStyle::StandardPixmap ikona, const QString& podpowiedz) {
+        auto* b = new QToolButton;
+        b->setObjectName(QString::fromLatin1(nazwa));
+        b->setIcon(style()->standardIcon(ikona));
+        b->setToolTip(podpowiedz);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    SpeedButtonRosnaco = przycisk("SpeedButtonRosnaco", QStyle::SP_ArrowUp, QStringLiteral("Sortuj rosnąco"));
+    SpeedButtonMalejaco = przycisk("SpeedButtonMalejaco", QStyle::SP_ArrowDown, QStringLiteral("Sortuj malejąco"));
+    SpeedButtonFiltr = przycisk("SpeedButtonFiltr", QStyle::SP_FileDialogContentsView, QStringLiteral("Filtruj dane"));
+    SpeedButtonUsunFiltr = przycisk("SpeedButtonUsunFiltr", QStyle::SP_DialogResetButton, QStringLiteral("Usuń filtr"));
+
+    // siatka: 14 kolumn z tytułami i formatami tabeli podglądu
+    model_ = new ModelPodgladu(&d_.trasa.Podglad, this);
+    QStringList pola;
+    for (const KolumnaPodgladu& k : kolumnyPodgladu()) {
+        pola << k.pole;
+        model_->ustawTytul(k.pole, tytulKolumnyPodgladu(k));
+    }
+    model_->ustawKolumny(pola);
+    for (const char* p : {"OdKm", "DoKm", "Dlugosc"})
+        model_->ustawFormat(QString::fromLatin1(p), QStringLiteral("#0.000 "));
+    model_->ustawFormat(QStringLiteral("Cena"), QStringLiteral("#0.00 "));
+    model_->ustawFormat(QStringLiteral("Stawka2008"), QStringLiteral("#0.000 "));
+
+    DBGrid1 = new QTableView;
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setModel(model_);
+    DBGrid1->setItemDelegate(new DelegatPodgladu(DBGrid1));
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->verticalHeader()->hide();
+    const int szerokosci[] = {40, 170, 170, 60, 80, 80, 80, 70, 90, 240, 90, 100, 60, 60};
+    for (int i = 0; i < int(std::size(szerokosci)); ++i)
+        DBGrid1->setColumnWidth(i, szerokosci[i]);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    connect(PopupMenu1->addAction(kMenuSortujRosnaco), &QAction::triggered, this, [this] { Sortuj(false); });
+    connect(PopupMenu1->addAction(kMenuSortujMalejaco), &QAction::triggered, this, [this] { Sortuj(true); });
+    PopupMenu1->addSeparator();
+    for (const PozycjaFiltru& p : pozycjeMenuFiltru()) {
+        const int op = p.operacja;
+        connect(PopupMenu1->addAction(p.podpis), &QAction::triggered, this, [this, op] { FiltrujWgWyboru(op); });
+    }
+    connect(DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        const QModelIndex i = DBGrid1->indexAt(p);
+        if (i.isValid())
+            DBGrid1->setCurrentIndex(i);
+        PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(p));
+    });
+
+    // pola sum i numer pociągu
+    DBEditNrPociagu = poleTylkoDoOdczytu("DBEditNrPociagu");
+    DBEditNrPociagu->setAlignment(Qt::AlignLeft);
+    DBEditCena = poleTylkoDoOdczytu("DBEditCena");
+    DBEditDlugosc = poleTylkoDoOdczytu("DBEditDlugosc");
+    DBEditDlugoscWycen = poleTylkoDoOdczytu("DBEditDlugoscWycen");
+    BitBtnDoPliku = new QPushButton(QStringLiteral("Zapisz trasę do &pliku"));
+    BitBtnDoPliku->setObjectName(QStringLiteral("BitBtnDoPliku"));
+    BitBtnDoSchowka = new QPushButton(QStringLiteral("Zapisz trasę do &schowka"));
+    BitBtnDoSchowka->setObjectName(QStringLiteral("BitBtnDoSchowka"));
+    BitBtnOK = new QPushButton(QStringLiteral("OK"));
+    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
+    BitBtnOK->setDefault(true);
+
+    auto* narzedzia = new QHBoxLayout;
+    narzedzia->setSpacing(2);
+    for (QToolButton* b : {SpeedButtonRosnaco, SpeedButtonMalejaco, SpeedButtonFiltr, SpeedButtonUsunFiltr})
+        narzedzia->addWidget(b);
+    narzedzia->addSpacing(16);
+    narzedzia->addWidget(new QLabel(QStringLiteral("Trasa pociągu nr:")));
+    DBEditNrPociagu->setFixedWidth(180);
+    narzedzia->addWidget(DBEditNrPociagu);
+    narzedzia->addStretch(1);
+
+    auto* sumy = new QGridLayout;
+    sumy->setHorizontalSpacing(8);
+    const auto suma = [sumy](int kol, const QString& podpis, QLineEdit* pole) {
+        auto* l = new QLabel(podpis);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        pole->setFixedWidth(150);
+        sumy->addWidget(l, 0, 2 * kol);
+        sumy->addWidget(pole, 0, 2 * kol + 1);
+    };
+    suma(0, QStringLiteral("Całkowita cena"), DBEditCena);
+    suma(1, QStringLiteral("Całkowita długość\ntrasy"), DBEditDlugosc);
+    suma(2, QStringLiteral("Sumaryczna długość trasy\npodlegająca wycenie"), DBEditDlugoscWycen);
+    sumy->setColumnStretch(6, 1);
+
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addWidget(BitBtnDoPliku);
+    przyciski->addWidget(BitBtnDoSchowka);
+    przyciski->addStretch(1);
+    przyciski->addWidget(BitBtnOK);
+
+    auto* u = new QVBoxLayout(this);
+    u->setContentsMargins(8, 6, 8, 8);
+    u->addLayout(narzedzia);
+    u->addWidget(DBGrid1, 1);
+    u->addLayout(sumy);
+    u->addLayout(przyciski);
+
+    FrmFiltrOgolny = new TFrmFiltrOgolny(d_.interakcja, this);
+
+    connect(SpeedButtonRosnaco, &QToolButton::clicked, this, [this] { Sortuj(false); });
+    connect(SpeedButtonMalejaco, &QToolButton::clicked, this, [this] { Sortuj(true); });
+    connect(SpeedButtonFiltr, &QToolButton::clicked, this, &TFrmPodgladTrasa::FiltrujDane);
+    connect(SpeedButtonUsunFiltr, &QToolButton::clicked, this, &TFrmPodgladTrasa::UsunFiltr);
+    connect(BitBtnDoPliku, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoPliku);
+    connect(BitBtnDoSchowka, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoSchowka);
+    connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    wyborPliku = [this](const QString& proponowana) {
+        return wybierzPlikDoZapisu(this, proponowana, kFiltrPlikowTekstowych, QStringLiteral("txt"));
+    };
+
+    // cała szerokość ekranu przy utworzeniu
+    const QRect ekran = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    setGeometry(ekran.x(), ekran.y() + ekran.height() / 8, ekran.width(), ekran.height() * 3 / 4);
+}
+
+void TFrmPodgladTrasa::przygotuj(int poziom, const QStringList& ukryteWyznaczTrase)
+{
+    const QString numer = numerPociagu(d_.pociag);
+    setWindowTitle(tytulOknaPodgladu(poziom, numer));
+    const QVector<bool> widoczne = widocznoscKolumnPodgladu(poziom, ukryteWyznaczTrase);
+    for (int i = 0; i < widoczne.size(); ++i)
+        DBGrid1->setColumnHidden(i, !widoczne[i]);
+    stan_.otworz(d_.trasa.Podglad);
+    odswiezSiatke(-1);
+    DBEditNrPociagu->setText(numer);
+    const SumyPodgladu s = sumyPodgladu(d_.pociag);
+    DBEditCena->setText(s.cena);
+    DBEditDlugosc->setText(s.dlugosc);
+    DBEditDlugoscWycen->setText(s.dlugoscWycen);
+}
+
+int TFrmPodgladTrasa::pokaz(int poziom, const QStringList& ukryteWyznaczTrase)
+{
+    przygotuj(poziom, ukryteWyznaczTrase);
+    return exec();
+}
+
+void TFrmPodgladTrasa::done(int wynik)
+{
+    stan_.zamknij(d_.trasa.Podglad);
+    model_->odswiez();
+    QDialog::done(wynik);
+}
+
+int TFrmPodgladTrasa::biezacyWiersz() const { return model_->wierszTabeli(DBGrid1->currentIndex().row()); }
+
+QString TFrmPodgladTrasa::biezacePole() const
+{
+    int k = DBGrid1->currentIndex().column();
+    if (k < 0 || DBGrid1->isColumnHidden(k))
+        k = 1;   // OdStacji
+    return kolumnyPodgladu().value(k).pole;
+}
+
+void TFrmPodgladTrasa::odswiezSiatke(int wierszTabeli)
+{
+    int kolumna = DBGrid1->currentIndex().column();
+    if (kolumna < 0 || DBGrid1->isColumnHidden(kolumna))
+        kolumna = 1;
+    model_->odswiez();
+    int w = wierszTabeli >= 0 ? model_->wierszModelu(wierszTabeli) : -1;
+    if (w < 0 && model_->rowCount() > 0)
+        w = 0;
+    if (w >= 0)
+        DBGrid1->setCurrentIndex(model_->index(w, kolumna));
+}
+
+void TFrmPodgladTrasa::Sortuj(bool malejaco)
+{
+    const int w = biezacyWiersz();
+    stan_.sortuj(d_.trasa.Podglad, biezacePole(), malejaco);
+    odswiezSiatke(w);
+}
+
+void TFrmPodgladTrasa::FiltrujWgWyboru(int operacja)
+{
+    const int w = biezacyWiersz();
+    stan_.filtrujWgWyboru(d_.trasa.Podglad, w, biezacePole(), operacja);
+    odswiezSiatke(w);
+}
+
+void TFrmPodgladTrasa::FiltrujDane()
+{
+    const Tabela& t = d_.trasa.Podglad;
+    const int w = biezacyWiersz();
+    const QString pole = biezacePole();
+    const int k = t.indeksKolumny(pole);
+    if (k < 0 || t.kolumna(k).wyliczana)
+        return;
+    const int kolumnaSiatki = model_->kolumnaModelu(pole);
+    FrmFiltrOgolny->ustaw(model_->headerData(kolumnaSiatki, Qt::Horizontal).toString(), t.kolumna(k).typ,
+                          w >= 0 ? t.wartosc(w, k) : QVariant());
+    if (FrmFiltrOgolny->exec() != QDialog::Accepted)
+        return;
+    stan_.filtruj(d_.trasa.Podglad, pole, FrmFiltrOgolny->wartosc(), FrmFiltrOgolny->kryterium());
+    odswiezSiatke(w);
+}
+
+void TFrmPodgladTrasa::UsunFiltr()
+{
+    const int w = biezacyWiersz();
+    stan_.usunFiltr(d_.trasa.Podglad);
+    odswiezSiatke(w);
+}
+
+void TFrmPodgladTrasa::ZapiszDoSchowka() { QGuiApplication::clipboard()->setText(tekstPodgladu(d_.trasa.Podglad)); }
+
+void TFrmPodgladTrasa::ZapiszDoPliku()
+{
+    const QString proponowana = QDir(d_.katalogProgramu).filePath(proponowanaNazwaPliku(numerPociagu(d_.pociag)));
+    const QString plik = wyborPliku ? wyborPliku(proponowana) : QString();
+    if (plik.isEmpty())
+        return;
+    // jak w oknie: najpierw schowek, potem te same linie do pliku
+    ZapiszDoSchowka();
+    QString blad;
+    if (!ZapiszTraseDoPliku(d_.trasa.Podglad, plik, blad))
+        d_.interakcja.komunikat(blad, kTytulBlad, Ikona::Blad);
+}
+
+} // namespace tks::ui
