@@ -184,6 +184,8 @@ void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
         std::printf("\nSama wycena z czasem jazdy %.1f ms; WyznaczTrase(2) %.2f ms (%.0f wierszy)\n",
                     z.ms("Skala_WycenaTrasy" + r), z.ms("Skala_WyznaczTrase2" + r),
                     z.licznik("Skala_WyznaczTrase2" + r, "wiersze"));
+        std::printf("Zapis pociągu %.1f ms; wczytanie pociągu z odtworzeniem trasy %.1f ms\n",
+                    z.ms("Skala_ZapisPociagu" + r), z.ms("Skala_WczytaniePociagu" + r));
         const double mapa1 = z.ms("Skala_Przerysowanie" + r + "/krotnosc:1");
         std::printf("Przerysowanie 1600x1000: 1x %.1f ms (bez wygładzania %.1f ms), 8x %.1f ms, 64x %.1f ms", mapa1,
                     z.ms("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1"),

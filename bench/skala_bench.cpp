@@ -13,6 +13,7 @@
 #include "pricing/Wycenianie.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Wyszukiwanie.h"
+#include "trains/ZapisPociagu.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -211,6 +212,53 @@ void WierszePodgladu(benchmark::State& st, int n)
     st.counters["wiersze"] = s.d.trasa.Podglad.liczbaWierszy();
 }
 
+// Pociąg z trasą zapisany raz (nowy identyfikator); potem zapis nadpisuje ten sam pociąg.
+int zapisanyPociag(benchmark::State& st, StanSkali& s)
+{
+    if (s.d.pociag.IdBiezacegoPociagu > 0)
+        return s.d.pociag.IdBiezacegoPociagu;
+    if (!przygotujTrase(st, s))
+        return 0;
+    OknaPociaguSkryptowe okna;
+    okna.wypelnijNaglowek = [](Droga& d) { d.pociag.ustaw(QStringLiteral("NrPociagu"), QStringLiteral("BENCH 1")); };
+    if (ZapiszPociagZWynikiem(s.d, okna) != WynikZapisu::Zapisano) {
+        st.SkipWithError("zapis pociągu się nie udał");
+        return 0;
+    }
+    return s.d.pociag.IdBiezacegoPociagu;
+}
+
+void ZapisPociagu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    if (zapisanyPociag(st, s) <= 0)
+        return;
+    OknaPociaguSkryptowe okna;
+    for (auto _ : st)
+        if (ZapiszPociagZWynikiem(s.d, okna) != WynikZapisu::Zapisano) {
+            st.SkipWithError("zapis pociągu się nie udał");
+            break;
+        }
+    liczniki(st, s);
+}
+
+// Wczytanie pociągu odtwarza trasę wyszukiwaniem każdego odcinka przy obecnej sieci.
+void WczytaniePociagu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    const int id = zapisanyPociag(st, s);
+    if (id <= 0)
+        return;
+    for (auto _ : st) {
+        if (!WczytajPociag(s.d, id)) {
+            st.SkipWithError("wczytanie pociągu się nie udało");
+            break;
+        }
+        s.d.dziennik.clear();
+    }
+    liczniki(st, s);
+}
+
 void Przerysowanie(benchmark::State& st, int n, int krotnosc, bool wygladzanie)
 {
     StanSkali& s = stanSkali(n);
@@ -290,6 +338,8 @@ void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
         rejestruj("Skala_PrzeliczenieTrasy" + r, [n](benchmark::State& st) { PrzeliczenieTrasy(st, n); }, kMillisecond);
         rejestruj("Skala_WycenaTrasy" + r, [n](benchmark::State& st) { WycenaTrasy(st, n); }, kMillisecond);
         rejestruj("Skala_WyznaczTrase2" + r, [n](benchmark::State& st) { WierszePodgladu(st, n); }, kMillisecond);
+        rejestruj("Skala_ZapisPociagu" + r, [n](benchmark::State& st) { ZapisPociagu(st, n); }, kMillisecond);
+        rejestruj("Skala_WczytaniePociagu" + r, [n](benchmark::State& st) { WczytaniePociagu(st, n); }, kMillisecond);
         for (const int z : {1, 8, 64})
             rejestruj("Skala_Przerysowanie" + r + "/krotnosc:" + std::to_string(z),
                       [n, z](benchmark::State& st) { Przerysowanie(st, n, z, true); }, kMillisecond);

@@ -169,6 +169,23 @@ TEST_F(PlikSieciTest, PodwojneSzyfrowanieOddajeTresc)
     EXPECT_EQ(c, b);
 }
 
+// Szyfrowanie blokami po okresie klucza daje to samo, co bajt po bajcie według
+// opisu: bajt na pozycji p (od 1) XOR ((p mod okres) + przesunięcie).
+TEST_F(PlikSieciTest, SzyfrowanieJakBajtPoBajcie)
+{
+    for (const int n : {0, 1, kOkresKlucza - 1, kOkresKlucza, kOkresKlucza + 1, 5 * kOkresKlucza + 17, 100000}) {
+        QByteArray b(n, '\0');
+        for (int i = 0; i < n; ++i)
+            b[i] = char((i * 131 + 7) ^ (i >> 3));
+        QByteArray wzor = b;
+        for (qsizetype i = 0; i < wzor.size(); ++i)
+            wzor[i] = char(static_cast<unsigned char>(wzor[i])
+                           ^ static_cast<unsigned char>(((i + 1) % kOkresKlucza) + kPrzesuniecieKlucza));
+        przeksztalcKluczem(b);
+        EXPECT_EQ(b, wzor) << n << " B";
+    }
+}
+
 TEST_F(PlikSieciTest, ObcietyPlikJestOdrzucanyWKazdymMiejscu)
 {
     const Siec wzor = pelnaSiec();

@@ -1,8 +1,11 @@
 #include "wspolne/SiecTestowa.h"
 
 #include "common/Interakcja.h"
+#include "network/GeneratorSieci.h"
 #include "network/Geo.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace tks;
@@ -52,6 +55,56 @@ TEST(StacjeWgNazwy, NazwaZSeparatoremNieMyliIndeksu)
     InterakcjaSkryptowa ia;
     budujStacjeWgNazwy(s, &ia);
     EXPECT_EQ(s.StacjeWgNazwy, (std::vector<std::int32_t>{1, 0}));
+    EXPECT_TRUE(ia.zdarzenia().isEmpty());
+}
+
+namespace {
+
+// Indeks wprost według opisu: teksty nazwa + ";.;" + indeks, klucze porządkowania,
+// a indeks odczytany z tekstu zza separatora.
+std::vector<std::int32_t> wzorcoweStacjeWgNazwy(const Siec& s)
+{
+    const QString sep = QStringLiteral(";.;");
+    QStringList teksty;
+    for (int i = 0; i < s.liczbaStacji(); ++i)
+        teksty << s.nazwaStacji(i) + sep + QString::number(i);
+    QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
+    k.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> klucze;
+    for (const auto& t : teksty)
+        klucze.push_back(k.sortKey(t));
+    std::vector<int> kol(std::size_t(teksty.size()));
+    for (std::size_t i = 0; i < kol.size(); ++i)
+        kol[i] = int(i);
+    std::stable_sort(kol.begin(), kol.end(), [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
+    std::vector<std::int32_t> w;
+    for (const int i : kol) {
+        const QString& t = teksty[i];
+        bool ok = false;
+        w.push_back(t.mid(t.lastIndexOf(sep) + sep.size()).toInt(&ok));
+        EXPECT_TRUE(ok) << t.toStdString();
+    }
+    return w;
+}
+
+} // namespace
+
+// Szybsza budowa indeksu (bez odczytu indeksu z tekstu) daje to samo, co opis
+// krok po kroku: na nazwach sieci skali i na nazwach z separatorami i cyframi.
+TEST(StacjeWgNazwy, JakWedlugOpisu)
+{
+    Siec s = GenerujSiec({3000, 5});
+    Losowanie los(99);
+    const char* const kawalki[] = {";", ".", ";.;", "1", "09", " ", "Ą", "a", "Z", "ż", "-", ";.;12", "Ł"};
+    for (int i = 0; i < 400; ++i) {
+        QString n;
+        for (int k = los.ponizej(6); k >= 0; --k)
+            n += QString::fromUtf8(kawalki[los.ponizej(int(std::size(kawalki)))]);
+        s.Stacje[std::size_t(los.ponizej(s.liczbaStacji()))].NazwaStacji.ustaw(n);
+    }
+    InterakcjaSkryptowa ia;
+    budujStacjeWgNazwy(s, &ia);
+    EXPECT_EQ(s.StacjeWgNazwy, wzorcoweStacjeWgNazwy(s));
     EXPECT_TRUE(ia.zdarzenia().isEmpty());
 }
 

@@ -144,10 +144,18 @@ public:
     // Sprawdza, czy `n` rekordów po `rozmiar` bajtów mieści się w tym, co zostało.
     void wymagaj(const QString& co, qint64 n, qint64 rozmiar) const
     {
-        if (n < 0 || (rozmiar > 0 && n > r_.pozostalo() / rozmiar))
+        if (!miesci(n, rozmiar))
             throw BladOdczytu{QStringLiteral("za mało danych na %1: zapisano %2 pozycji po %3 B, a w pliku zostało %4 B")
                                   .arg(co).arg(n).arg(rozmiar).arg(r_.pozostalo())};
     }
+    // To samo z opisem składanym dopiero przy błędzie (sprawdzenia w pętlach po stacjach).
+    template <class Opis>
+    void wymagajLeniwie(Opis opis, qint64 n, qint64 rozmiar) const
+    {
+        if (!miesci(n, rozmiar))
+            wymagaj(opis(), n, rozmiar);
+    }
+    bool miesci(qint64 n, qint64 rozmiar) const { return n >= 0 && (rozmiar <= 0 || n <= r_.pozostalo() / rozmiar); }
     CzytnikBajtow& r() { return r_; }
 
 private:
@@ -175,7 +183,8 @@ void czytajPodzialy(Odczyt& o, const QString& co, std::vector<TPodzial>& tab, st
     for (std::size_t i = 0; i < tab.size(); ++i) {
         if (tab[i].LPunktow < 0)
             throw BladOdczytu{QStringLiteral("ujemna liczba punktów konturu (%1, pozycja %2)").arg(co).arg(i)};
-        o.wymagaj(QStringLiteral("punkty konturu (%1, pozycja %2)").arg(co).arg(i), tab[i].LPunktow, 16);
+        o.wymagajLeniwie([&] { return QStringLiteral("punkty konturu (%1, pozycja %2)").arg(co).arg(i); },
+                         tab[i].LPunktow, 16);
         kontury[i].resize(std::size_t(tab[i].LPunktow));
         for (auto& p : kontury[i])
             o.r().czytaj(p.x), o.r().czytaj(p.y);
@@ -186,12 +195,19 @@ void czytajPodzialy(Odczyt& o, const QString& co, std::vector<TPodzial>& tab, st
 
 void przeksztalcKluczem(QByteArray& dane)
 {
-    char* p = dane.data();
+    // Klucz powtarza się co kOkresKlucza bajtów: jeden okres w tablicy i blokami
+    // po okresie, bez dzielenia przy każdym bajcie (bajt i: klucz ((i + 1) mod okres) + przesunięcie).
+    unsigned char okres[kOkresKlucza];
+    for (int j = 0; j < kOkresKlucza; ++j)
+        okres[j] = static_cast<unsigned char>(((j + 1) % kOkresKlucza) + kPrzesuniecieKlucza);
+    auto* p = reinterpret_cast<unsigned char*>(dane.data());
     const qsizetype n = dane.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto klucz = static_cast<unsigned char>(((i + 1) % kOkresKlucza) + kPrzesuniecieKlucza);
-        p[i] = char(static_cast<unsigned char>(p[i]) ^ klucz);
-    }
+    qsizetype i = 0;
+    for (; i + kOkresKlucza <= n; i += kOkresKlucza)
+        for (int j = 0; j < kOkresKlucza; ++j)
+            p[i + j] ^= okres[j];
+    for (int j = 0; i < n; ++i, ++j)
+        p[i] ^= okres[j];
 }
 
 QByteArray budujZawartoscSieci(const Siec& s)
@@ -297,7 +313,7 @@ std::optional<Siec> czytajZawartoscSieci(const QByteArray& jawna, QString& blad)
             const int l = s.Stacje[i].LOdcinkow;
             if (l < 0)
                 throw BladOdczytu{QStringLiteral("stacja %1 ma ujemną liczbę odcinków").arg(i)};
-            o.wymagaj(QStringLiteral("odcinki stacji %1").arg(i), l, 4);
+            o.wymagajLeniwie([&] { return QStringLiteral("odcinki stacji %1").arg(i); }, l, 4);
             s.OdcinkiStacji[i].resize(std::size_t(l));
             for (auto& e : s.OdcinkiStacji[i])
                 o.r().czytaj(e);

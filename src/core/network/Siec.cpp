@@ -62,34 +62,23 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
 {
     static const QString kSeparator = QStringLiteral(";.;");
     const int n = s.liczbaStacji();
-    QStringList teksty;
-    teksty.reserve(n);
-    for (int i = 0; i < n; ++i)
-        teksty << s.nazwaStacji(i) + kSeparator + QString::number(i);
-
     QCollator kolator{QLocale(QLocale::Polish, QLocale::Poland)};
     kolator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> klucze;
     klucze.reserve(std::size_t(n));
-    for (const auto& t : teksty)
-        klucze.push_back(kolator.sortKey(t));
+    for (int i = 0; i < n; ++i)
+        klucze.push_back(kolator.sortKey(s.nazwaStacji(i) + kSeparator + QString::number(i)));
     std::vector<int> kolejnosc(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         kolejnosc[std::size_t(i)] = i;
     std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
                      [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
 
-    s.StacjeWgNazwy.assign(std::size_t(n), 0);
-    for (int k = 0; k < n; ++k) {
-        const QString& t = teksty[kolejnosc[std::size_t(k)]];
-        // indeks stoi za ostatnim separatorem (nazwa mogłaby zawierać separator)
-        bool ok = false;
-        const int idx = t.mid(t.lastIndexOf(kSeparator) + kSeparator.size()).toInt(&ok);
-        if (ok)
-            s.StacjeWgNazwy[std::size_t(k)] = idx;
-        else if (interakcja)
-            interakcja->komunikat(QStringLiteral("Błedny zapis w pliku ze stacjami"));
-    }
+    // Indeks odczytany zza ostatniego separatora tekstu to zawsze dopisany numer
+    // stacji (ani numer, ani jego styk z separatorem nie zawierają ";.;"), więc
+    // nie trzeba go odczytywać z tekstu; błąd zapisu indeksu nie może wystąpić.
+    (void)interakcja;
+    s.StacjeWgNazwy.assign(kolejnosc.begin(), kolejnosc.end());
 }
 
 void budujWartosciPochodne(Siec& s, Interakcja* interakcja)
