@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 namespace tks {
 
@@ -18,6 +19,48 @@ QFont qFontZ(const Czcionka& c)
     f.setUnderline(c.styl & stylCzcionki::Podkreslona);
     f.setStrikeOut(c.styl & stylCzcionki::Przekreslona);
     return f;
+}
+
+namespace {
+
+// Szerokości tekstów zmierzone w procesie: ten sam tekst tą samą czcionką na
+// urządzeniu o tej samej rozdzielczości ma zawsze tę samą szerokość, a każde
+// przerysowanie mierzy nazwy tych samych stacji. Pamięć dla czcionki i
+// rozdzielczości; przy bardzo wielu różnych tekstach zaczyna od nowa.
+struct PamiecSzerokosci {
+    QString nazwa;
+    std::uint8_t rozmiar;
+    std::uint8_t styl;
+    int dpiX;
+    int dpiY;
+    QHash<QString, int> szerokosci;
+};
+constexpr qsizetype kMaxSzerokosci = 1 << 20;
+
+std::deque<PamiecSzerokosci>& pamieciSzerokosci()
+{
+    static std::deque<PamiecSzerokosci> p;   // deque: wskaźniki do elementów się nie zmieniają
+    return p;
+}
+
+QHash<QString, int>* pamiecSzerokosci(const QString& nazwa, std::uint8_t rozmiar, std::uint8_t styl,
+                                      const QPaintDevice* u)
+{
+    const int dpiX = u ? u->logicalDpiX() : 0;
+    const int dpiY = u ? u->logicalDpiY() : 0;
+    for (auto& p : pamieciSzerokosci())
+        if (p.rozmiar == rozmiar && p.styl == styl && p.dpiX == dpiX && p.dpiY == dpiY && p.nazwa == nazwa)
+            return &p.szerokosci;
+    pamieciSzerokosci().push_back({nazwa, rozmiar, styl, dpiX, dpiY, {}});
+    return &pamieciSzerokosci().back().szerokosci;
+}
+
+} // namespace
+
+void Kanwa::wyczyscPamiecSzerokosci()
+{
+    for (auto& p : pamieciSzerokosci())
+        p.szerokosci.clear();
 }
 
 QSize Kanwa::rozmiarTekstu(const QString& tekst)
@@ -34,10 +77,19 @@ QSize Kanwa::rozmiarTekstu(const QString& tekst)
         Czcionka c = czcionka;
         c.styl = styl;
         metryki_.push_back({czcionka.nazwa, czcionka.rozmiar, styl,
-                            std::make_unique<QFontMetrics>(qFontZ(c), urzadzenieMiar())});
+                            std::make_unique<QFontMetrics>(qFontZ(c), urzadzenieMiar()),
+                            pamiecSzerokosci(czcionka.nazwa, czcionka.rozmiar, styl, urzadzenieMiar())});
         m = &metryki_.back();
     }
-    return {m->m->horizontalAdvance(tekst), m->m->height()};
+    QHash<QString, int>& szerokosci = *m->szerokosci;
+    const auto it = szerokosci.constFind(tekst);
+    if (it != szerokosci.constEnd())
+        return {*it, m->m->height()};
+    const int w = m->m->horizontalAdvance(tekst);
+    if (szerokosci.size() >= kMaxSzerokosci)
+        szerokosci.clear();
+    szerokosci.insert(tekst, w);
+    return {w, m->m->height()};
 }
 
 // ---------------------------------------------------------------- ekran

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -85,6 +86,9 @@ public:
 
     // Szerokość i wysokość tekstu w bieżącej czcionce.
     QSize rozmiarTekstu(const QString& tekst);
+    // Szerokości tekstów są pamiętane między rysowaniami (dla czcionki i
+    // rozdzielczości urządzenia); to czyści pamięć (testy).
+    static void wyczyscPamiecSzerokosci();
 
 protected:
     // Urządzenie, na którym mierzy się tekst.
@@ -96,6 +100,7 @@ private:
         std::uint8_t rozmiar = 0;
         std::uint8_t styl = 0;
         std::unique_ptr<QFontMetrics> m;
+        QHash<QString, int>* szerokosci = nullptr;   // pamięć szerokości tej czcionki na tym urządzeniu
     };
     std::vector<Metryka> metryki_;
 };
