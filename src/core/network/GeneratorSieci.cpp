@@ -122,17 +122,17 @@ enum : int {
 };
 // Magistrale: pary węzłów, każda para to osobna linia.
 constexpr int kMagistrale[][2] = {
-    {Warszawa, Czestochowa}, {Czestochowa, Katowice}, {Warszawa, Terespol}, {Warszawa, Kutno},
-    {Kutno, Poznan},         {Poznan, Rzepin},        {Warszawa, Gdansk},   {Krakow, Tarnow},
-    {Tarnow, Rzeszow},       {Rzeszow, Przemysl},     {Warszawa, Bialystok}, {Warszawa, Lublin},
-    {Lublin, Chelm},         {Warszawa, Radom},       {Radom, Kielce},      {Kielce, Krakow},
-    {Poznan, Leszno},        {Leszno, Wroclaw},       {Wroclaw, Opole},     {Opole, Katowice},
-    {Katowice, Krakow},      {Szczecin, Poznan},      {Szczecin, Koszalin}, {Koszalin, Gdynia},
-    {Gdynia, Gdansk},        {Gdansk, Olsztyn},       {Olsztyn, Elk},       {Elk, Bialystok},
-    {Gdansk, Bydgoszcz},     {Bydgoszcz, Torun},      {Torun, Kutno},       {Bydgoszcz, Pila},
-    {Pila, Poznan},          {Lodz, Kalisz},          {Kalisz, Wroclaw},    {Warszawa, Lodz},
-    {Radom, Lublin},         {Lublin, Rzeszow},       {Rzepin, ZielonaGora}, {ZielonaGora, Legnica},
-    {Legnica, Wroclaw},      {Krakow, NowySacz},
+    {Warszawa, Czestochowa}, {Czestochowa, Katowice}, {Warszawa, Siedlce},    {Siedlce, Terespol},
+    {Warszawa, Kutno},       {Kutno, Poznan},         {Poznan, Rzepin},       {Warszawa, Gdansk},
+    {Krakow, Tarnow},        {Tarnow, Rzeszow},       {Rzeszow, Przemysl},    {Warszawa, Bialystok},
+    {Warszawa, Lublin},      {Lublin, Chelm},         {Warszawa, Radom},      {Radom, Kielce},
+    {Kielce, Krakow},        {Poznan, Leszno},        {Leszno, Wroclaw},      {Wroclaw, Opole},
+    {Opole, Katowice},       {Katowice, Krakow},      {Szczecin, Poznan},     {Szczecin, Koszalin},
+    {Koszalin, Gdynia},      {Gdynia, Gdansk},        {Gdansk, Olsztyn},      {Olsztyn, Elk},
+    {Elk, Bialystok},        {Gdansk, Bydgoszcz},     {Bydgoszcz, Torun},     {Torun, Kutno},
+    {Bydgoszcz, Pila},       {Pila, Poznan},          {Lodz, Kalisz},         {Kalisz, Wroclaw},
+    {Warszawa, Lodz},        {Radom, Lublin},         {Lublin, Rzeszow},      {Rzepin, ZielonaGora},
+    {ZielonaGora, Legnica},  {Legnica, Wroclaw},      {Krakow, NowySacz},
 };
 
 // Rdzenie i końcówki nazw stacji.

@@ -41,7 +41,7 @@ struct ParametryGeneratora {
 
 // Zmienia się przy każdej zmianie wyniku generatora (pliki zapamiętane przez
 // benchmarki mają ją w nazwie).
-inline constexpr int kWersjaGeneratora = 2;
+inline constexpr int kWersjaGeneratora = 3;
 
 inline constexpr int kMinStacjiGeneratora = 2;
 inline constexpr int kMaxStacjiGeneratora = 1000000;
