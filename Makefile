@@ -22,10 +22,15 @@ test: build
 test-postgresql: build
 	./scripts/test-postgresql.sh $(BUILD)
 
+# Benchmarki: sieć przykładowa i sieci w skali kraju (pliki generowane raz do
+# $(BUILD)/bench). Tylko mniejsze sieci: make bench ROZMIARY=5000,20000;
+# wybrane pomiary: make bench BENCH_ARGS=--benchmark_filter=Wyszukiwanie.
+ROZMIARY ?= 5000,20000,100000
+BENCH_ARGS ?=
 bench: $(BUILD)/build.ninja
 	cmake -S . -B $(BUILD) -DTKS_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarki
-	cd $(BUILD) && ./bench/benchmarki
+	cd $(BUILD) && ./bench/benchmarki --rozmiary=$(ROZMIARY) $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

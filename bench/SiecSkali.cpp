@@ -181,6 +181,13 @@ std::string StanSkali::zmierzIPorownaj(int od, int doSt, const std::vector<int>&
         czasy->wzorcowe.push_back(tWzorcowe);
     }
     const auto nasze = polaStacji(d.siec);
+    if (czasy) {
+        czasy->wstawienia.push_back(double(d.trasa.KolejkaStacji.size()));
+        int z = 0;
+        for (const auto& p : nasze)
+            z += p.etykieta < kNieosiagnieta ? 1 : 0;
+        czasy->etykietowane.push_back(z);
+    }
     for (std::size_t v = 0; v < nasze.size(); ++v)
         if (!(nasze[v] == wzorcowe[v]))
             return "od " + std::to_string(od) + ": pola stacji " + std::to_string(v)

@@ -29,6 +29,8 @@ struct CzasyZapytan {
     std::vector<double> nasze;       // ObliczMinOdleglosci
     std::vector<double> wzor;        // Dijkstra z Boost.Graph
     std::vector<double> wzorcowe;    // prosta kolejka FIFO (wersja sprzed zmian wydajności)
+    std::vector<double> wstawienia;  // długość kolejki FIFO po wyszukiwaniu (ile razy stacje trafiały do kolejki)
+    std::vector<double> etykietowane;// stacje z etykietą poniżej nieosiągniętej
 };
 
 struct StanSkali {

@@ -300,10 +300,17 @@ void Pamiec(benchmark::State& st, int n)
         st.counters[k.toStdString()] = wynik.value(k).toDouble();
 }
 
+// Krótkie pomiary (0,2 s na powtórzenie); na sieci 100 000 stacji 3 powtórzenia
+// zamiast 5, a wolna wersja sprzed zmian raz (jej pojedyncze zapytania i tak
+// mierzy sprawdzenie zgodności), żeby make bench trwało kilka minut.
+enum class Waga { Zwykla, Wolna };
+
 template <class F>
-void rejestruj(const std::string& nazwa, F f, benchmark::TimeUnit jednostka)
+void rejestruj(const std::string& nazwa, int n, F f, benchmark::TimeUnit jednostka, Waga waga = Waga::Zwykla)
 {
-    benchmark::RegisterBenchmark(nazwa.c_str(), f)->Unit(jednostka)->UseRealTime();
+    auto* b = benchmark::RegisterBenchmark(nazwa.c_str(), f)->Unit(jednostka)->UseRealTime()->MinTime(0.2);
+    if (n >= 100000)
+        b->Repetitions(waga == Waga::Wolna ? 1 : 3);
 }
 
 } // namespace
@@ -315,40 +322,38 @@ std::string kluczZapytan(int n, int kryterium)
 
 void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
 {
-    using benchmark::kMicrosecond;
-    using benchmark::kMillisecond;
+    using benchmark::State;
+    constexpr auto ms = benchmark::kMillisecond;
     for (const int n : rozmiary) {
         const std::string r = "/" + std::to_string(n);
-        rejestruj("Skala_Wczytanie" + r, [n](benchmark::State& st) { Wczytanie(st, n, false); }, kMillisecond);
-        rejestruj("Skala_WartosciPochodne" + r, [n](benchmark::State& st) { WartosciPochodne(st, n); }, kMillisecond);
-        rejestruj("Skala_WczytanieIPochodne" + r, [n](benchmark::State& st) { Wczytanie(st, n, true); }, kMillisecond);
+        rejestruj("Skala_Wczytanie" + r, n, [n](State& st) { Wczytanie(st, n, false); }, ms);
+        rejestruj("Skala_WartosciPochodne" + r, n, [n](State& st) { WartosciPochodne(st, n); }, ms);
+        rejestruj("Skala_WczytanieIPochodne" + r, n, [n](State& st) { Wczytanie(st, n, true); }, ms);
         for (const int k : {0, 1}) {
             const std::string kr = r + "/kryterium:" + std::to_string(k);
-            rejestruj("Skala_Wyszukiwanie" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k, false); },
-                      kMillisecond);
-            rejestruj("Skala_WyszukiwanieWzorcowe" + kr, [n, k](benchmark::State& st) { Wyszukiwanie(st, n, k, true); },
-                      kMillisecond);
-            rejestruj("Skala_Dijkstra" + kr, [n, k](benchmark::State& st) { Dijkstra(st, n, k); }, kMillisecond);
+            rejestruj("Skala_Wyszukiwanie" + kr, n, [n, k](State& st) { Wyszukiwanie(st, n, k, false); }, ms);
+            rejestruj("Skala_WyszukiwanieWzorcowe" + kr, n, [n, k](State& st) { Wyszukiwanie(st, n, k, true); }, ms,
+                      Waga::Wolna);
+            rejestruj("Skala_Dijkstra" + kr, n, [n, k](State& st) { Dijkstra(st, n, k); }, ms);
         }
-        rejestruj("Skala_WyszukiwanieBezCelu" + r, [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n, false); },
-                  kMillisecond);
-        rejestruj("Skala_WyszukiwanieBezCeluWzorcowe" + r,
-                  [n](benchmark::State& st) { WyszukiwanieBezCelu(st, n, true); }, kMillisecond);
-        rejestruj("Skala_DijkstraBezCelu" + r, [n](benchmark::State& st) { DijkstraBezCelu(st, n); }, kMillisecond);
-        rejestruj("Skala_PrzeliczenieTrasy" + r, [n](benchmark::State& st) { PrzeliczenieTrasy(st, n); }, kMillisecond);
-        rejestruj("Skala_WycenaTrasy" + r, [n](benchmark::State& st) { WycenaTrasy(st, n); }, kMillisecond);
-        rejestruj("Skala_WyznaczTrase2" + r, [n](benchmark::State& st) { WierszePodgladu(st, n); }, kMillisecond);
-        rejestruj("Skala_ZapisPociagu" + r, [n](benchmark::State& st) { ZapisPociagu(st, n); }, kMillisecond);
-        rejestruj("Skala_WczytaniePociagu" + r, [n](benchmark::State& st) { WczytaniePociagu(st, n); }, kMillisecond);
+        rejestruj("Skala_WyszukiwanieBezCelu" + r, n, [n](State& st) { WyszukiwanieBezCelu(st, n, false); }, ms);
+        rejestruj("Skala_WyszukiwanieBezCeluWzorcowe" + r, n, [n](State& st) { WyszukiwanieBezCelu(st, n, true); }, ms,
+                  Waga::Wolna);
+        rejestruj("Skala_DijkstraBezCelu" + r, n, [n](State& st) { DijkstraBezCelu(st, n); }, ms);
+        rejestruj("Skala_PrzeliczenieTrasy" + r, n, [n](State& st) { PrzeliczenieTrasy(st, n); }, ms);
+        rejestruj("Skala_WycenaTrasy" + r, n, [n](State& st) { WycenaTrasy(st, n); }, ms);
+        rejestruj("Skala_WyznaczTrase2" + r, n, [n](State& st) { WierszePodgladu(st, n); }, ms);
+        rejestruj("Skala_ZapisPociagu" + r, n, [n](State& st) { ZapisPociagu(st, n); }, ms);
+        rejestruj("Skala_WczytaniePociagu" + r, n, [n](State& st) { WczytaniePociagu(st, n); }, ms);
         for (const int z : {1, 8, 64})
-            rejestruj("Skala_Przerysowanie" + r + "/krotnosc:" + std::to_string(z),
-                      [n, z](benchmark::State& st) { Przerysowanie(st, n, z, true); }, kMillisecond);
-        rejestruj("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1",
-                  [n](benchmark::State& st) { Przerysowanie(st, n, 1, false); }, kMillisecond);
-        benchmark::RegisterBenchmark(("Skala_Pamiec" + r).c_str(), [n](benchmark::State& st) { Pamiec(st, n); })
+            rejestruj("Skala_Przerysowanie" + r + "/krotnosc:" + std::to_string(z), n,
+                      [n, z](State& st) { Przerysowanie(st, n, z, true); }, ms);
+        rejestruj("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1", n,
+                  [n](State& st) { Przerysowanie(st, n, 1, false); }, ms);
+        benchmark::RegisterBenchmark(("Skala_Pamiec" + r).c_str(), [n](State& st) { Pamiec(st, n); })
             ->Iterations(1)
             ->Repetitions(1)
-            ->Unit(kMillisecond);
+            ->Unit(ms);
     }
 }
 
