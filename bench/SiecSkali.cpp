@@ -156,38 +156,19 @@ std::vector<PolaStacji> polaStacji(const Siec& s)
 
 } // namespace
 
-// Jedno zapytanie trzema sposobami (najlepszy czas z trzech przebiegów każdego);
-// zwraca opis różnicy między szybką a prostą wersją wyszukiwania.
-std::string StanSkali::zmierzIPorownaj(int od, int doSt, const std::vector<int>& cele, int kryterium, CzasyZapytan* czasy)
+// Wyszukiwanie z celem `doSt` (-1: bez celu) prostą i szybką wersją; opis różnicy
+// pól wyszukiwania stacji albo pusty napis. Zapamiętuje pracę kolejki FIFO.
+std::string StanSkali::porownajZWzorcowym(int od, int doSt, CzasyZapytan& c)
 {
-    double tNasze = 1e300, tWzor = 1e300, tWzorcowe = 1e300;
-    std::vector<PolaStacji> wzorcowe;
-    for (int powt = 0; powt < 3; ++powt) {
-        auto t0 = std::chrono::steady_clock::now();
-        tks::test::WzorcoweObliczMinOdleglosci(d, od, doSt, 0);
-        tWzorcowe = std::min(tWzorcowe, nsOd(t0));
-        if (powt == 0)
-            wzorcowe = polaStacji(d.siec);
-        t0 = std::chrono::steady_clock::now();
-        ObliczMinOdleglosci(d, od, doSt, 0);
-        tNasze = std::min(tNasze, nsOd(t0));
-        t0 = std::chrono::steady_clock::now();
-        wzor[kryterium].licz(od, cele);
-        tWzor = std::min(tWzor, nsOd(t0));
-    }
-    if (czasy) {
-        czasy->nasze.push_back(tNasze);
-        czasy->wzor.push_back(tWzor);
-        czasy->wzorcowe.push_back(tWzorcowe);
-    }
+    tks::test::WzorcoweObliczMinOdleglosci(d, od, doSt, 0);
+    const auto wzorcowe = polaStacji(d.siec);
+    ObliczMinOdleglosci(d, od, doSt, 0);
     const auto nasze = polaStacji(d.siec);
-    if (czasy) {
-        czasy->wstawienia.push_back(double(d.trasa.KolejkaStacji.size()));
-        int z = 0;
-        for (const auto& p : nasze)
-            z += p.etykieta < kNieosiagnieta ? 1 : 0;
-        czasy->etykietowane.push_back(z);
-    }
+    c.wstawienia.push_back(double(d.trasa.KolejkaStacji.size()));
+    int z = 0;
+    for (const auto& p : nasze)
+        z += p.etykieta < kNieosiagnieta ? 1 : 0;
+    c.etykietowane.push_back(z);
     for (std::size_t v = 0; v < nasze.size(); ++v)
         if (!(nasze[v] == wzorcowe[v]))
             return "od " + std::to_string(od) + ": pola stacji " + std::to_string(v)
@@ -195,29 +176,30 @@ std::string StanSkali::zmierzIPorownaj(int od, int doSt, const std::vector<int>&
     return {};
 }
 
-std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan* czasy)
+std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan& c)
 {
     ustawKryterium(kryterium);
     d.trasa.GlowneStacje.clear();
     d.trasa.Sciezki.clear();
     for (const auto& [a, b] : pary) {
-        if (std::string r = zmierzIPorownaj(a, b, {b}, kryterium, czasy); !r.empty())
+        if (std::string r = porownajZWzorcowym(a, b, c); !r.empty())
             return r;
         const double nasza = d.siec.Stacje[std::size_t(b)].OdlMin;
-        const double w = wzor[kryterium].odleglosci()[std::size_t(b)];
+        const double w = wzor[kryterium].licz(a, {b})[std::size_t(b)];
         if (nasza != w)
             return opisRoznicy("z celem", a, b, nasza, w);
     }
+    zmierzNaPrzemian(kryterium, c);
     d.dziennik.clear();
     return {};
 }
 
-std::string StanSkali::sprawdzBezCelu(CzasyZapytan* czasy)
+std::string StanSkali::sprawdzBezCelu(CzasyZapytan& c)
 {
     ustawKryterium(0);
     ustawPunktyTrasy();
     for (const int z : zrodlaBezCelu) {
-        if (std::string r = zmierzIPorownaj(z, -1, punktyTrasy, 0, czasy); !r.empty())
+        if (std::string r = porownajZWzorcowym(z, -1, c); !r.empty())
             return r;
         // Ograniczenie po wyszukiwaniu: największa etykieta stacji punktów trasy.
         double granica = 0;
@@ -231,9 +213,56 @@ std::string StanSkali::sprawdzBezCelu(CzasyZapytan* czasy)
                 return opisRoznicy("bez celu", z, v, nasza, w);
         }
     }
+    zmierzNaPrzemian(-1, c);
     d.trasa.GlowneStacje.clear();
     d.dziennik.clear();
     return {};
+}
+
+// Rundy na przemian: w każdej rundzie wszystkie zapytania szybką wersją, prostą i
+// Dijkstrą, każda wersja dwa razy pod rząd i mierzony drugi przebieg (pamięć
+// podręczna w stanie, w jakim zostawia ją ta sama wersja, jak przy serii zapytań).
+// Rundy następują po sobie w tym samym procesie, więc zmiany obciążenia maszyny
+// dotykają wszystkich trzech podobnie. Wynik: czas na zapytanie w każdej rundzie.
+void StanSkali::zmierzNaPrzemian(int kryterium, CzasyZapytan& c)
+{
+    const bool bezCelu = kryterium < 0;
+    const int k = bezCelu ? 0 : kryterium;
+    std::vector<std::pair<int, int>> zapytania;
+    std::vector<std::vector<int>> cele;
+    if (bezCelu)
+        for (const int z : zrodlaBezCelu) {
+            zapytania.emplace_back(z, -1);
+            cele.push_back(punktyTrasy);
+        }
+    else
+        for (const auto& p : pary) {
+            zapytania.push_back(p);
+            cele.push_back({p.second});
+        }
+    const double liczba = double(zapytania.size());
+    const auto przebieg = [&](int wersja) {
+        const auto t0 = std::chrono::steady_clock::now();
+        for (std::size_t i = 0; i < zapytania.size(); ++i) {
+            const auto [a, b] = zapytania[i];
+            if (wersja == 0)
+                ObliczMinOdleglosci(d, a, b, 0);
+            else if (wersja == 1)
+                tks::test::WzorcoweObliczMinOdleglosci(d, a, b, 0);
+            else
+                wzor[k].licz(a, cele[i]);
+        }
+        d.dziennik.clear();
+        return nsOd(t0) / liczba;
+    };
+    const int rundy = stacje >= 100000 ? 3 : 7;
+    for (int r = 0; r < rundy; ++r) {
+        std::vector<double>* wyniki[] = {&c.nasze, &c.wzorcowe, &c.wzor};
+        for (int wersja = 0; wersja < 3; ++wersja) {
+            przebieg(wersja);
+            wyniki[wersja]->push_back(przebieg(wersja));
+        }
+    }
 }
 
 StanSkali& stanSkali(int stacje)

@@ -24,7 +24,8 @@ inline constexpr int kZrodelBezCelu = 12;
 // Plik sieci o `stacje` stacjach (wygenerowany, gdy go jeszcze nie ma).
 QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
 
-// Czasy pojedynczych zapytań zebrane przy sprawdzaniu zgodności (ns, najlepszy z kilku przebiegów).
+// Pomiar zapytań na przemian (czas na zapytanie w kolejnych rundach, ns) i praca
+// kolejki FIFO w każdym zapytaniu.
 struct CzasyZapytan {
     std::vector<double> nasze;       // ObliczMinOdleglosci
     std::vector<double> wzor;        // Dijkstra z Boost.Graph
@@ -54,12 +55,13 @@ struct StanSkali {
 
     // Sprawdza etykiety wyszukiwania względem Dijkstry, a wszystkie pola wyszukiwania
     // stacji względem prostej kolejki FIFO; pusty napis, gdy wszystko równe.
-    // Przy okazji mierzy pojedyncze zapytania (na przemian wszystkie trzy wersje).
-    std::string sprawdzZCelem(int kryterium, CzasyZapytan* czasy);
-    std::string sprawdzBezCelu(CzasyZapytan* czasy);
+    // Potem mierzy zapytania rundami na przemian (trzy wersje).
+    std::string sprawdzZCelem(int kryterium, CzasyZapytan& c);
+    std::string sprawdzBezCelu(CzasyZapytan& c);
 
 private:
-    std::string zmierzIPorownaj(int od, int doSt, const std::vector<int>& cele, int kryterium, CzasyZapytan* czasy);
+    std::string porownajZWzorcowym(int od, int doSt, CzasyZapytan& c);
+    void zmierzNaPrzemian(int kryterium, CzasyZapytan& c);
 };
 
 StanSkali& stanSkali(int stacje);

@@ -50,7 +50,7 @@ const std::string& zgodnosc(const std::string& klucz, StanSkali& s, int kryteriu
     if (it != wyniki.end())
         return it->second;
     CzasyZapytan& c = czasyZapytan()[klucz];
-    std::string blad = kryterium >= 0 ? s.sprawdzZCelem(kryterium, &c) : s.sprawdzBezCelu(&c);
+    std::string blad = kryterium >= 0 ? s.sprawdzZCelem(kryterium, c) : s.sprawdzBezCelu(c);
     return wyniki[klucz] = blad;
 }
 
@@ -124,6 +124,17 @@ void Dijkstra(benchmark::State& st, int n, int kryterium)
             benchmark::DoNotOptimize(s.wzor[kryterium].licz(s.pary[i].first, cele[i]).data());
     st.counters["s_na_wyszukiwanie"] =
         Counter(double(s.pary.size()), Counter::kIsIterationInvariantRate | Counter::kInvert);
+}
+
+// Budowa grafu Boost (wagi z modelu przy bieżących warunkach): koszt, który
+// punkt odniesienia ponosi raz, poza pomiarem zapytań.
+void BudowaGrafu(benchmark::State& st, int n)
+{
+    StanSkali& s = stanSkali(n);
+    s.ustawKryterium(0);
+    WzorDijkstry w;
+    for (auto _ : st)
+        w.zbuduj(s.d.siec, s.warunki());
 }
 
 void WyszukiwanieBezCelu(benchmark::State& st, int n, bool wzorcowe)
@@ -336,6 +347,7 @@ void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
                       Waga::Wolna);
             rejestruj("Skala_Dijkstra" + kr, n, [n, k](State& st) { Dijkstra(st, n, k); }, ms);
         }
+        rejestruj("Skala_DijkstraBudowaGrafu" + r, n, [n](State& st) { BudowaGrafu(st, n); }, ms);
         rejestruj("Skala_WyszukiwanieBezCelu" + r, n, [n](State& st) { WyszukiwanieBezCelu(st, n, false); }, ms);
         rejestruj("Skala_WyszukiwanieBezCeluWzorcowe" + r, n, [n](State& st) { WyszukiwanieBezCelu(st, n, true); }, ms,
                   Waga::Wolna);

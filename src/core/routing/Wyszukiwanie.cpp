@@ -96,7 +96,6 @@ struct ListaStacji {
     std::uint32_t znacznik = 0;
     std::uint32_t poczatek = 0;
     std::uint32_t liczba = 0;
-    std::uint32_t zapisana = 0;   // numer wyszukiwania, które przepisało już wynik do rekordu
 };
 
 // Bufory wyszukiwania używane ponownie (rosną do rozmiaru sieci, nie maleją):
@@ -223,19 +222,17 @@ void przeszukaj(Droga& d, BuforWyszukiwania& bf, int od, int doSt, const Warunki
     }
     d.trasa.KolejkaStacji.assign(q, q + dlugosc);
 
-    // Wynik do rekordów stacji: każda stacja z kolejki raz (pozostałe mają już
-    // wartości z inicjalizacji).
-    for (std::size_t k = 0; k < dlugosc; ++k) {
-        const std::int32_t v = q[k];
-        ListaStacji& l = listy[v];
-        if (l.zapisana == znacznik)
-            continue;
-        l.zapisana = znacznik;
-        TStacja& st = s.Stacje[std::size_t(v)];
-        st.OdlMin = etykiety[v];
-        st.StPop = stPop[v];
-        st.OdcPop = odcPop[v];
-    }
+    // Wynik do rekordów stacji, po kolei: stacja, która dostała etykietę, ma ją
+    // poniżej nieosiągniętej (start: 0); pozostałe mają już w rekordach wartości
+    // z inicjalizacji.
+    const std::size_t n = s.Stacje.size();
+    for (std::size_t v = 0; v < n; ++v)
+        if (etykiety[v] < kNieosiagnieta) {
+            TStacja& st = s.Stacje[v];
+            st.OdlMin = etykiety[v];
+            st.StPop = stPop[v];
+            st.OdcPop = odcPop[v];
+        }
 }
 
 } // namespace
