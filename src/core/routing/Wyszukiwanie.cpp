@@ -272,15 +272,19 @@ bool ObliczMinOdleglosci(Droga& d, int od, int doSt, int linia)
         bf.znacznik = 1;
     }
 
+    // Inicjalizacja rekordów; rekord, który ma już wartości początkowe (stacje spoza
+    // poprzedniego wyszukiwania), jest tylko czytany.
     double* const etykiety = bf.etykiety.data();
     for (int i = 0; i < n; ++i) {
         TStacja& st = s.Stacje[std::size_t(i)];
-        if (st.OdlMin < kProgWejscia)
-            st.OdlMin = kNieosiagnieta;
-        st.OdcPop = -1;
-        st.StPop = -1;
-        st.Wybieralna = 1;
-        etykiety[i] = st.OdlMin;
+        const double e = st.OdlMin < kProgWejscia ? kNieosiagnieta : st.OdlMin;
+        if (st.OdlMin != e || st.OdcPop != -1 || st.StPop != -1 || st.Wybieralna != 1) {
+            st.OdlMin = e;
+            st.OdcPop = -1;
+            st.StPop = -1;
+            st.Wybieralna = 1;
+        }
+        etykiety[i] = e;
     }
     TStacja& start = s.Stacje[std::size_t(od)];
     start.OdlMin = 0;
