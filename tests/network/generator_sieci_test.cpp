@@ -104,8 +104,9 @@ TEST(GeneratorSieci, ModelJakZBazy)
         for (int r = 0; r < 3; ++r)
             for (int b = 1; b < 6; ++b)
                 EXPECT_LE(s.Stawki.stawka(e, r, b - 1), s.Stawki.stawka(e, r, b));
-        if (o.Cechy & cechy::ZawRuchPas)
+        if (o.Cechy & cechy::ZawRuchPas) {
             EXPECT_EQ(s.Stawki.stawka(e, 0, 0), 0);
+        }
     }
     for (std::size_t i = 0; i < s.Stacje.size(); ++i) {
         EXPECT_EQ(s.OdcinkiStacji[i], listy[i]) << "stacja " << i;
