@@ -100,7 +100,9 @@ struct ListaStacji {
 
 // Bufory wyszukiwania używane ponownie (rosną do rozmiaru sieci, nie maleją):
 // etykiety i poprzednicy stacji w zwartych tablicach (w trakcie wyszukiwania
-// zamiast rekordów stacji), przepisane listy odcinków i kolejka.
+// zamiast rekordów stacji), przepisane listy odcinków i kolejka. Jedne na program,
+// jak cały program działający w jednym wątku; nic z nich nie przechodzi do
+// następnego wyszukiwania.
 struct BuforWyszukiwania {
     std::vector<double> etykiety;
     std::vector<std::int32_t> stPop;
