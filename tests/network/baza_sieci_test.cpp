@@ -189,9 +189,11 @@ TEST_F(BazaSieciTest, BlednyWierszStacjiJestZglaszanyAWczytywanieIdzieDalej)
     const QStringList t = ia.teksty();
     EXPECT_TRUE(t.contains(QStringLiteral("Błąd pobierania stacji."))) << t.join('|').toStdString();
     EXPECT_TRUE(t.contains(QStringLiteral("Błąd pobierania odcinków.")));
-    for (const auto& z : ia.zdarzenia())
-        if (z.tekst.startsWith(QStringLiteral("Błąd")))
+    for (const auto& z : ia.zdarzenia()) {
+        if (z.tekst.startsWith(QStringLiteral("Błąd"))) {
             EXPECT_EQ(z.tytul, QStringLiteral("Uwaga !"));
+        }
+    }
     EXPECT_EQ(s.nazwaStacji(2), QStringLiteral("Gamma"));
     EXPECT_EQ(s.Odcinki[1].Odleglosc, 7000);
 }
