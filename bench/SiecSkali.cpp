@@ -35,10 +35,8 @@ QString plikSieciSkali(int stacje, std::uint64_t ziarno)
     return plik;
 }
 
-StanSkali::StanSkali(int n) : stacje(n), d(ia, QStringLiteral(TKS_BENCH_DIR "/katalog_%1").arg(n))
+void wczytajSiec(Droga& d, const QString& plik)
 {
-    QDir().mkpath(d.katalogProgramu + QStringLiteral("Pociagi"));
-    plik = plikSieciSkali(n);
     QString blad;
     if (!WczytajLinieZPliku(d.siec, plik, blad)) {
         std::fprintf(stderr, "%s\n", qPrintable(blad));
@@ -46,12 +44,24 @@ StanSkali::StanSkali(int n) : stacje(n), d(ia, QStringLiteral(TKS_BENCH_DIR "/ka
     }
     budujWartosciPochodne(d.siec, nullptr);
     d.siecWczytana = true;
+}
+
+void nowyPociagNaSieci(Droga& d)
+{
     d.kontrolki.idRodzajuStawki = pierwszyRodzaj(d.siec);
     d.kontrolki.lpZakresuBr = pierwszyPrzedzial(d.siec, d.kontrolki.idRodzajuStawki);
     UstalWarunki(d);
     KasujDroge(d);
     UtworzTabelePociagu(d);
     TworzNowyPociag(d);
+}
+
+StanSkali::StanSkali(int n) : stacje(n), d(ia, QStringLiteral(TKS_BENCH_DIR "/katalog_%1").arg(n))
+{
+    QDir().mkpath(d.katalogProgramu + QStringLiteral("Pociagi"));
+    plik = plikSieciSkali(n);
+    wczytajSiec(d, plik);
+    nowyPociagNaSieci(d);
 
     for (int k = 0; k < 2; ++k) {
         ustawKryterium(k);

@@ -24,6 +24,12 @@ inline constexpr int kZrodelBezCelu = 12;
 // Plik sieci o `stacje` stacjach (wygenerowany, gdy go jeszcze nie ma).
 QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
 
+// Sieć z pliku w stanie okna głównego, z wartościami pochodnymi; błąd kończy program.
+void wczytajSiec(Droga& d, const QString& plik);
+// Jak po otwarciu okna głównego: pierwszy rodzaj pociągu i przedział masy,
+// warunki, pusta trasa, tabele pociągu i nowy pociąg.
+void nowyPociagNaSieci(Droga& d);
+
 // Pomiar zapytań na przemian (czas na zapytanie w kolejnych rundach, ns) i praca
 // kolejki FIFO w każdym zapytaniu.
 struct CzasyZapytan {

@@ -1,10 +1,11 @@
 // Czas pełnego przerysowania mapy sieci przykładowej (build/run/FDane.bin)
 // na obrazie 1600×1000: 1× (cel: poniżej 20 ms), 8× i 64×, z trasą na mapie.
 
+#include "SiecSkali.h"
+
 #include "app/Droga.h"
 #include "map/Kanwa.h"
 #include "map/Rysowanie.h"
-#include "network/PlikSieci.h"
 #include "routing/Warunki.h"
 
 #include <QGuiApplication>
@@ -38,13 +39,7 @@ struct StanMapy {
     StanMapy()
     {
         zapewnijAplikacje();
-        QString blad;
-        if (!WczytajLinieZPliku(d.siec, QStringLiteral(TKS_RUN_DIR "/FDane.bin"), blad)) {
-            std::fprintf(stderr, "%s\n", qPrintable(blad));
-            std::exit(1);
-        }
-        budujWartosciPochodne(d.siec, nullptr);
-        d.siecWczytana = true;
+        bench::wczytajSiec(d, QStringLiteral(TKS_RUN_DIR "/FDane.bin"));
         UstalWarunki(d);
         // Trasa: 60 odcinków linii 1 od pierwszej stacji.
         int st = 0;

@@ -1,15 +1,14 @@
 // Czas wyszukiwania i wyceny trasy na sieci przykładowej (build/run/FDane.bin).
 // Cel: ponowna wycena trasy ok. 1000 km razem z profilem prędkości wyraźnie poniżej 30 ms.
 
+#include "SiecSkali.h"
+
 #include "app/Droga.h"
-#include "network/PlikSieci.h"
-#include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
 #include "routing/Wyszukiwanie.h"
-#include "trains/NowyPociag.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -25,19 +24,8 @@ struct Stan {
 
     Stan()
     {
-        QString blad;
-        if (!WczytajLinieZPliku(d.siec, QStringLiteral(TKS_RUN_DIR "/FDane.bin"), blad)) {
-            std::fprintf(stderr, "%s\n", qPrintable(blad));
-            std::exit(1);
-        }
-        budujWartosciPochodne(d.siec, nullptr);
-        d.siecWczytana = true;
-        d.kontrolki.idRodzajuStawki = pierwszyRodzaj(d.siec);
-        d.kontrolki.lpZakresuBr = pierwszyPrzedzial(d.siec, d.kontrolki.idRodzajuStawki);
-        UstalWarunki(d);
-        KasujDroge(d);
-        UtworzTabelePociagu(d);
-        TworzNowyPociag(d);
+        bench::wczytajSiec(d, QStringLiteral(TKS_RUN_DIR "/FDane.bin"));
+        bench::nowyPociagNaSieci(d);
     }
     int stacja(const char* nazwa) const
     {

@@ -12,7 +12,7 @@
 #include "routing/Warunki.h"
 #include "trains/OknaPociaguOkienne.h"
 #include "trains/PlikiPociagu.h"
-#include "trains/TFrmFiltrOgolny.h"
+#include "common/TFrmFiltrOgolny.h"
 #include "trains/TFrmNaglowek.h"
 #include "trains/TFrmWyborPociagu.h"
 #include "trains/ZapisPociagu.h"

@@ -8,7 +8,7 @@
 #include "reports/TFrmPodgladTrasa.h"
 #include "reports/TFrmPreview.h"
 #include "reports/WydrukTrasy.h"
-#include "trains/TFrmFiltrOgolny.h"
+#include "common/TFrmFiltrOgolny.h"
 #include "ui/WspolneOkien.h"
 
 #include <QApplication>

@@ -128,13 +128,18 @@ void StanPodgladuTrasy::filtruj(Tabela& t, const QString& pole, const QVariant& 
 {
     if (!kolumnaPorzadku(t, pole))
         return;
-    const int k = t.indeksKolumny(pole);
     Tfiltr f;
     f.kolumna = pole;
     f.wartosc = wartosc;
     f.operacja = kryterium;
-    f.rodzaj = std::uint8_t(t.kolumna(k).typ);
+    f.rodzaj = std::uint8_t(t.kolumna(t.indeksKolumny(pole)).typ);
     filtr_.dodaj(t, f);
+}
+
+void StanPodgladuTrasy::dodaj(Tabela& t, const Tfiltr& warunek)
+{
+    if (kolumnaPorzadku(t, warunek.kolumna))
+        filtr_.dodaj(t, warunek);
 }
 
 void StanPodgladuTrasy::zamknij(Tabela& t)

@@ -65,6 +65,8 @@ public:
     void filtrujWgWyboru(Tabela& t, int wiersz, const QString& pole, int operacja);
     // "Filtruj" z okna filtru: wartość i kryterium z okna, rodzaj = typ kolumny.
     void filtruj(Tabela& t, const QString& pole, const QVariant& wartosc, int kryterium);
+    // Gotowy warunek na końcu stosu (kolumna Lp pominięta).
+    void dodaj(Tabela& t, const Tfiltr& warunek);
     // Zamknięcie okna: indeks i filtr zdjęte (sumy i wydruk widzą całą tabelę).
     void zamknij(Tabela& t);
 

@@ -3,7 +3,6 @@
 #include "OknaRaportow.h"
 #include "app/Droga.h"
 #include "reports/SilnikRaportu.h"
-#include "trains/TFrmFiltrOgolny.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -13,13 +12,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -74,28 +70,14 @@ QVariant ModelPodgladu::data(const QModelIndex& indeks, int rola) const
     return ModelTabeli::data(indeks, rola);
 }
 
-TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
+TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : OknoSiatki(rodzic), d_(d)
 {
     setObjectName(QStringLiteral("FrmPodgladTrasa"));
     setWindowTitle(kTytulPodgladuTrasy);
     setModal(true);
 
-    const auto przycisk = [this](const char* nazwa, QStyle::StandardPixmap ikona, const QString& podpowiedz) {
-        auto* b = new QToolButton;
-        b->setObjectName(QString::fromLatin1(nazwa));
-        b->setIcon(style()->standardIcon(ikona));
-        b->setToolTip(podpowiedz);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        return b;
-    };
-    SpeedButtonRosnaco = przycisk("SpeedButtonRosnaco", QStyle::SP_ArrowUp, QStringLiteral("Sortuj rosnąco"));
-    SpeedButtonMalejaco = przycisk("SpeedButtonMalejaco", QStyle::SP_ArrowDown, QStringLiteral("Sortuj malejąco"));
-    SpeedButtonFiltr = przycisk("SpeedButtonFiltr", QStyle::SP_FileDialogContentsView, QStringLiteral("Filtruj dane"));
-    SpeedButtonUsunFiltr = przycisk("SpeedButtonUsunFiltr", QStyle::SP_DialogResetButton, QStringLiteral("Usuń filtr"));
-
     // siatka: 14 kolumn z tytułami i formatami tabeli podglądu
-    model_ = new ModelPodgladu(&d_.trasa.Podglad, this);
+    model_ = new ModelPodgladu(&d_.trasa.Podglad);
     QStringList pola;
     for (const KolumnaPodgladu& k : kolumnyPodgladu()) {
         pola << k.pole;
@@ -107,37 +89,12 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic),
     model_->ustawFormat(QStringLiteral("Cena"), QStringLiteral("#0.00 "));
     model_->ustawFormat(QStringLiteral("Stawka2008"), QStringLiteral("#0.000 "));
 
-    DBGrid1 = new QTableView;
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setModel(model_);
+    QHBoxLayout* narzedzia = zbudujSiatke(model_, d_.interakcja);
     DBGrid1->setItemDelegate(new DelegatPodgladu(DBGrid1));
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->verticalHeader()->hide();
     const int szerokosci[] = {40, 170, 170, 60, 80, 80, 80, 70, 90, 240, 90, 100, 60, 60};
     for (int i = 0; i < int(std::size(szerokosci)); ++i)
         DBGrid1->setColumnWidth(i, szerokosci[i]);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    connect(PopupMenu1->addAction(kMenuSortujRosnaco), &QAction::triggered, this, [this] { Sortuj(false); });
-    connect(PopupMenu1->addAction(kMenuSortujMalejaco), &QAction::triggered, this, [this] { Sortuj(true); });
-    PopupMenu1->addSeparator();
-    for (const PozycjaFiltru& p : pozycjeMenuFiltru()) {
-        const int op = p.operacja;
-        connect(PopupMenu1->addAction(p.podpis), &QAction::triggered, this, [this, op] { FiltrujWgWyboru(op); });
-    }
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        const QModelIndex i = DBGrid1->indexAt(p);
-        if (i.isValid())
-            DBGrid1->setCurrentIndex(i);
-        PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(p));
-    });
 
     // pola sum i numer pociągu
     DBEditNrPociagu = poleTylkoDoOdczytu("DBEditNrPociagu");
@@ -153,10 +110,6 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic),
     BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
     BitBtnOK->setDefault(true);
 
-    auto* narzedzia = new QHBoxLayout;
-    narzedzia->setSpacing(2);
-    for (QToolButton* b : {SpeedButtonRosnaco, SpeedButtonMalejaco, SpeedButtonFiltr, SpeedButtonUsunFiltr})
-        narzedzia->addWidget(b);
     narzedzia->addSpacing(16);
     narzedzia->addWidget(new QLabel(QStringLiteral("Trasa pociągu nr:")));
     DBEditNrPociagu->setFixedWidth(180);
@@ -190,12 +143,6 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : QDialog(rodzic),
     u->addLayout(sumy);
     u->addLayout(przyciski);
 
-    FrmFiltrOgolny = new TFrmFiltrOgolny(d_.interakcja, this);
-
-    connect(SpeedButtonRosnaco, &QToolButton::clicked, this, [this] { Sortuj(false); });
-    connect(SpeedButtonMalejaco, &QToolButton::clicked, this, [this] { Sortuj(true); });
-    connect(SpeedButtonFiltr, &QToolButton::clicked, this, &TFrmPodgladTrasa::FiltrujDane);
-    connect(SpeedButtonUsunFiltr, &QToolButton::clicked, this, &TFrmPodgladTrasa::UsunFiltr);
     connect(BitBtnDoPliku, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoPliku);
     connect(BitBtnDoSchowka, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoSchowka);
     connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -238,66 +185,14 @@ void TFrmPodgladTrasa::done(int wynik)
     QDialog::done(wynik);
 }
 
-int TFrmPodgladTrasa::biezacyWiersz() const { return model_->wierszTabeli(DBGrid1->currentIndex().row()); }
-
-QString TFrmPodgladTrasa::biezacePole() const
+void TFrmPodgladTrasa::sortujTabele(const QString& pole, bool malejaco)
 {
-    int k = DBGrid1->currentIndex().column();
-    if (k < 0 || DBGrid1->isColumnHidden(k))
-        k = 1;   // OdStacji
-    return kolumnyPodgladu().value(k).pole;
+    stan_.sortuj(d_.trasa.Podglad, pole, malejaco);
 }
 
-void TFrmPodgladTrasa::odswiezSiatke(int wierszTabeli)
-{
-    int kolumna = DBGrid1->currentIndex().column();
-    if (kolumna < 0 || DBGrid1->isColumnHidden(kolumna))
-        kolumna = 1;
-    model_->odswiez();
-    int w = wierszTabeli >= 0 ? model_->wierszModelu(wierszTabeli) : -1;
-    if (w < 0 && model_->rowCount() > 0)
-        w = 0;
-    if (w >= 0)
-        DBGrid1->setCurrentIndex(model_->index(w, kolumna));
-}
+void TFrmPodgladTrasa::dodajWarunek(const Tfiltr& warunek) { stan_.dodaj(d_.trasa.Podglad, warunek); }
 
-void TFrmPodgladTrasa::Sortuj(bool malejaco)
-{
-    const int w = biezacyWiersz();
-    stan_.sortuj(d_.trasa.Podglad, biezacePole(), malejaco);
-    odswiezSiatke(w);
-}
-
-void TFrmPodgladTrasa::FiltrujWgWyboru(int operacja)
-{
-    const int w = biezacyWiersz();
-    stan_.filtrujWgWyboru(d_.trasa.Podglad, w, biezacePole(), operacja);
-    odswiezSiatke(w);
-}
-
-void TFrmPodgladTrasa::FiltrujDane()
-{
-    const Tabela& t = d_.trasa.Podglad;
-    const int w = biezacyWiersz();
-    const QString pole = biezacePole();
-    const int k = t.indeksKolumny(pole);
-    if (k < 0 || t.kolumna(k).wyliczana)
-        return;
-    const int kolumnaSiatki = model_->kolumnaModelu(pole);
-    FrmFiltrOgolny->ustaw(model_->headerData(kolumnaSiatki, Qt::Horizontal).toString(), t.kolumna(k).typ,
-                          w >= 0 ? t.wartosc(w, k) : QVariant());
-    if (FrmFiltrOgolny->exec() != QDialog::Accepted)
-        return;
-    stan_.filtruj(d_.trasa.Podglad, pole, FrmFiltrOgolny->wartosc(), FrmFiltrOgolny->kryterium());
-    odswiezSiatke(w);
-}
-
-void TFrmPodgladTrasa::UsunFiltr()
-{
-    const int w = biezacyWiersz();
-    stan_.usunFiltr(d_.trasa.Podglad);
-    odswiezSiatke(w);
-}
+void TFrmPodgladTrasa::usunWarunki() { stan_.usunFiltr(d_.trasa.Podglad); }
 
 void TFrmPodgladTrasa::ZapiszDoSchowka() { QGuiApplication::clipboard()->setText(tekstPodgladu(d_.trasa.Podglad)); }
 

@@ -1,0 +1,162 @@
+#include "OknoSiatki.h"
+
+#include "common/ModelTabeli.h"
+#include "common/TFrmFiltrOgolny.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+
+namespace tks::ui {
+
+QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja)
+{
+    modelSiatki_ = model;
+    model->setParent(this);
+
+    const auto przycisk = [this](const char* nazwa, QStyle::StandardPixmap ikona, const QString& podpowiedz) {
+        auto* b = new QToolButton;
+        b->setObjectName(QString::fromLatin1(nazwa));
+        b->setIcon(style()->standardIcon(ikona));
+        b->setToolTip(podpowiedz);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    SpeedButtonRosnaco = przycisk("SpeedButtonRosnaco", QStyle::SP_ArrowUp, QStringLiteral("Sortuj rosnąco"));
+    SpeedButtonMalejaco = przycisk("SpeedButtonMalejaco", QStyle::SP_ArrowDown, QStringLiteral("Sortuj malejąco"));
+    SpeedButtonFiltr = przycisk("SpeedButtonFiltr", QStyle::SP_FileDialogContentsView, QStringLiteral("Filtruj dane"));
+    SpeedButtonUsunFiltr =
+        przycisk("SpeedButtonUsunFiltr", QStyle::SP_DialogResetButton, QStringLiteral("Usuń filtr"));
+
+    DBGrid1 = new QTableView;
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setModel(model);
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->verticalHeader()->hide();
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    connect(PopupMenu1->addAction(kMenuSortujRosnaco), &QAction::triggered, this, [this] { Sortuj(false); });
+    connect(PopupMenu1->addAction(kMenuSortujMalejaco), &QAction::triggered, this, [this] { Sortuj(true); });
+    PopupMenu1->addSeparator();
+    for (const PozycjaFiltru& p : pozycjeMenuFiltru()) {
+        const int op = p.operacja;
+        connect(PopupMenu1->addAction(p.podpis), &QAction::triggered, this, [this, op] { FiltrujWgWyboru(op); });
+    }
+    connect(DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        const QModelIndex i = DBGrid1->indexAt(p);
+        if (i.isValid())
+            DBGrid1->setCurrentIndex(i);
+        PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(p));
+    });
+
+    FrmFiltrOgolny = new TFrmFiltrOgolny(interakcja, this);
+
+    connect(SpeedButtonRosnaco, &QToolButton::clicked, this, [this] { Sortuj(false); });
+    connect(SpeedButtonMalejaco, &QToolButton::clicked, this, [this] { Sortuj(true); });
+    connect(SpeedButtonFiltr, &QToolButton::clicked, this, &OknoSiatki::FiltrujDane);
+    connect(SpeedButtonUsunFiltr, &QToolButton::clicked, this, &OknoSiatki::UsunFiltr);
+
+    auto* narzedzia = new QHBoxLayout;
+    narzedzia->setSpacing(2);
+    for (QToolButton* b : {SpeedButtonRosnaco, SpeedButtonMalejaco, SpeedButtonFiltr, SpeedButtonUsunFiltr})
+        narzedzia->addWidget(b);
+    return narzedzia;
+}
+
+int OknoSiatki::biezacyWiersz() const { return modelSiatki_->wierszTabeli(DBGrid1->currentIndex().row()); }
+
+int OknoSiatki::biezacaKolumnaSiatki() const
+{
+    const int k = DBGrid1->currentIndex().column();
+    return k < 0 || DBGrid1->isColumnHidden(k) ? 1 : k;
+}
+
+QString OknoSiatki::biezacePole() const
+{
+    const int k = modelSiatki_->kolumnaTabeli(biezacaKolumnaSiatki());
+    return k >= 0 ? modelSiatki_->tabela()->kolumna(k).nazwa : QString();
+}
+
+bool OknoSiatki::poleDoFiltru(const QString& pole) const
+{
+    const int k = modelSiatki_->tabela()->indeksKolumny(pole);
+    return k >= 0 && !modelSiatki_->tabela()->kolumna(k).wyliczana;
+}
+
+void OknoSiatki::odswiezSiatke(int wierszTabeli)
+{
+    const int kolumna = biezacaKolumnaSiatki();
+    modelSiatki_->odswiez();
+    int w = wierszTabeli >= 0 ? modelSiatki_->wierszModelu(wierszTabeli) : -1;
+    if (w < 0 && modelSiatki_->rowCount() > 0)
+        w = 0;
+    if (w >= 0)
+        DBGrid1->setCurrentIndex(modelSiatki_->index(w, kolumna));
+}
+
+void OknoSiatki::Sortuj(bool malejaco)
+{
+    const int w = biezacyWiersz();
+    const QString pole = biezacePole();
+    if (!poleDoFiltru(pole))
+        return;
+    sortujTabele(pole, malejaco);
+    odswiezSiatke(w);
+}
+
+void OknoSiatki::FiltrujWgWyboru(int operacja)
+{
+    const int w = biezacyWiersz();
+    const QString pole = biezacePole();
+    if (w < 0 || !poleDoFiltru(pole))
+        return;
+    Tfiltr f;
+    f.kolumna = pole;
+    f.wartosc = modelSiatki_->tabela()->wartosc(w, pole);
+    f.operacja = operacja;
+    f.rodzaj = kRodzajZMenu;
+    dodajWarunek(f);
+    odswiezSiatke(w);
+}
+
+void OknoSiatki::FiltrujDane()
+{
+    const Tabela& t = *modelSiatki_->tabela();
+    const int w = biezacyWiersz();
+    const QString pole = biezacePole();
+    if (!poleDoFiltru(pole))
+        return;
+    const int k = t.indeksKolumny(pole);
+    const TypPola typ = t.kolumna(k).typ;
+    FrmFiltrOgolny->ustaw(modelSiatki_->headerData(modelSiatki_->kolumnaModelu(pole), Qt::Horizontal).toString(),
+                          typ, w >= 0 ? t.wartosc(w, k) : QVariant());
+    if (FrmFiltrOgolny->exec() != QDialog::Accepted)
+        return;
+    Tfiltr f;
+    f.kolumna = pole;
+    f.wartosc = FrmFiltrOgolny->wartosc();
+    f.operacja = FrmFiltrOgolny->kryterium();
+    f.rodzaj = std::uint8_t(typ);
+    dodajWarunek(f);
+    odswiezSiatke(w);
+}
+
+void OknoSiatki::UsunFiltr()
+{
+    const int w = biezacyWiersz();
+    usunWarunki();
+    odswiezSiatke(w);
+}
+
+} // namespace tks::ui
