@@ -3,6 +3,7 @@
 // wiersze tabeli Kalendarz budowane z kodów reguł.
 
 #include "wspolne/DrukQt.h"
+#include "wspolne/WierszeKalendarza.h"
 
 #include "app/Droga.h"
 #include "calendar/KalendarzPociagu.h"
@@ -45,27 +46,6 @@ struct PociagTestowy {
     bool kursujeDnia(int r, int m, int dz) const { return Kursuje(k, i(r, m, dz)); }
     QString opis(int zakres) const { return k.Zakresy[std::size_t(zakres)].OpisZakresu; }
 };
-
-// Wiersz zakresu: kod "D1..D8", np. "11111002".
-inline void dodajZakres(Tabela& t, const QDate& od, const QDate& doDnia, const char* kod)
-{
-    const int w = t.dodajWiersz();
-    t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(od));
-    t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(doDnia));
-    for (int k = 0; k < 8; ++k)
-        t.ustaw(w, QStringLiteral("D%1").arg(k + 1), kod[k] - '0');
-    t.ustaw(w, QStringLiteral("Dod"), 2);
-}
-
-inline void dodajOznaczenie(Tabela& t, const QDate& dzien, int dod)
-{
-    const int w = t.dodajWiersz();
-    t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(dzien));
-    t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(dzien));
-    for (int k = 0; k < 8; ++k)
-        t.ustaw(w, QStringLiteral("D%1").arg(k + 1), 0);
-    t.ustaw(w, QStringLiteral("Dod"), dod);
-}
 
 // Tabela z jednym zakresem na cały okres.
 inline Tabela caly(const char* kod)

@@ -28,6 +28,19 @@ struct DrogaTestowa {
     const Droga* operator->() const { return d.get(); }
 };
 
+// Pusta sieć i widok kSzerWidoku × kWysWidoku pikseli ze środkiem w (500 km, 400 km).
+inline constexpr int kSzerWidoku = 800;
+inline constexpr int kWysWidoku = 600;
+struct WidokTestowy {
+    WidokTestowy();
+    void ustawZoom(std::int64_t zoom);
+    // Punkt mapy leżący dokładnie na pikselu (przy bieżącym widoku).
+    TPunkt m(int x, int y) const;
+    // Stacja w punkcie mapy pod pikselem; zwraca jej indeks.
+    int stacja(const QString& nazwa, int x, int y, int widocznosc = 1);
+    DrogaTestowa d;
+};
+
 // Dopisuje do trasy `kroki` odcinków linii `linia`, idąc od stacji `od`
 // (pierwszym nieużytym odcinkiem tej linii). Ustawia punkty trasy: początek
 // w `od`, koniec w ostatniej stacji. Zwraca stację końcową.

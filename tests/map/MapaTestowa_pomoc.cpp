@@ -1,7 +1,9 @@
 #include "MapaTestowa.h"
 
 #include "map/Kolory.h"
+#include "map/Widok.h"
 #include "network/PlikSieci.h"
+#include "wspolne/SiecTestowa.h"
 
 #include <QPainter>
 
@@ -108,6 +110,24 @@ bool jestKolorWokol(const QImage& im, int x, int y, int r, std::int32_t kolor)
             if (im.valid(xx, yy) && bgr(im, xx, yy) == kolor)
                 return true;
     return false;
+}
+
+WidokTestowy::WidokTestowy() { d->siec.SrodekDomyslny = {500000, 400000}; }
+
+void WidokTestowy::ustawZoom(std::int64_t zoom)
+{
+    d->widok.zoom = zoom;
+    d->widok.WspXSrodka = 500000;
+    d->widok.WspYSrodka = 400000;
+    UstalSkale(d->widok, kSzerWidoku, kWysWidoku, d->siec.SrodekDomyslny);
+}
+
+TPunkt WidokTestowy::m(int x, int y) const { return pktkm(d->widok, x, y); }
+
+int WidokTestowy::stacja(const QString& nazwa, int x, int y, int widocznosc)
+{
+    const TPunkt p = m(x, y);
+    return dodajStacje(d->siec, nazwa, p.x, p.y, -1, widocznosc);
 }
 
 } // namespace tks::test

@@ -17,26 +17,12 @@
 namespace tks::test {
 namespace {
 
-constexpr int W = 800;
-constexpr int H = 600;
+constexpr int W = kSzerWidoku;
+constexpr int H = kWysWidoku;
 
-class Rysowanie : public ::testing::Test {
+class Rysowanie : public ::testing::Test, public WidokTestowy {
 protected:
-    void SetUp() override
-    {
-        d->siec.SrodekDomyslny = {500000, 400000};
-        d->widok.zoom = 20000;
-        d->widok.WspXSrodka = 500000;
-        d->widok.WspYSrodka = 400000;
-        UstalSkale(d->widok, W, H, d->siec.SrodekDomyslny);
-    }
-    // Punkt mapy leżący dokładnie na pikselu (przy bieżącym widoku).
-    TPunkt m(int x, int y) const { return pktkm(d->widok, x, y); }
-    int stacja(const QString& nazwa, int x, int y, int widocznosc = 1)
-    {
-        const TPunkt p = m(x, y);
-        return dodajStacje(d->siec, nazwa, p.x, p.y, -1, widocznosc);
-    }
+    void SetUp() override { ustawZoom(20000); }
     ElementyWydruku wydruk() { return rysujDoWydruku(*d, W, H, 96); }
     static int ileNapisow(const ElementyWydruku& e, const QString& t)
     {
@@ -56,7 +42,6 @@ protected:
         k.czcionka.styl = styl;
         return k.rozmiarTekstu(t);
     }
-    DrogaTestowa d;
 };
 
 // ---------------------------------------------------------------- obcinanie

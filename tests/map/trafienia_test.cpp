@@ -10,29 +10,12 @@
 namespace tks::test {
 namespace {
 
-constexpr int W = 800;
-constexpr int H = 600;
+constexpr int W = kSzerWidoku;
+constexpr int H = kWysWidoku;
 
-class Trafienia : public ::testing::Test {
+class Trafienia : public ::testing::Test, public WidokTestowy {
 protected:
-    void SetUp() override
-    {
-        d->siec.SrodekDomyslny = {500000, 400000};
-        ustawZoom(40000);
-    }
-    void ustawZoom(std::int64_t zoom)
-    {
-        d->widok.zoom = zoom;
-        d->widok.WspXSrodka = 500000;
-        d->widok.WspYSrodka = 400000;
-        UstalSkale(d->widok, W, H, d->siec.SrodekDomyslny);
-    }
-    TPunkt m(int x, int y) const { return pktkm(d->widok, x, y); }
-    int stacja(const QString& nazwa, int x, int y, int widocznosc = 1)
-    {
-        const TPunkt p = m(x, y);
-        return dodajStacje(d->siec, nazwa, p.x, p.y, -1, widocznosc);
-    }
+    void SetUp() override { ustawZoom(40000); }
     std::vector<int> stacje(int x, int y) const
     {
         std::vector<int> l;
@@ -40,7 +23,6 @@ protected:
             l.push_back(e.LpStacji);
         return l;
     }
-    DrogaTestowa d;
 };
 
 TEST_F(Trafienia, DwieBliskieStacjeTrafioneObieWKolejnosciTablicy)

@@ -26,16 +26,12 @@ struct Ciag : DrogaTestowa {
     std::vector<int> st;
     explicit Ciag(const std::vector<Odc>& odcinki)
     {
-        for (std::size_t i = 0; i <= odcinki.size(); ++i)
-            st.push_back(dodajStacje(s(), QStringLiteral("S%1").arg(i), double(i), 0));
+        st = stacjeWLinii(s(), odcinki.size() + 1);
         for (std::size_t i = 0; i < odcinki.size(); ++i) {
             const int e = dodajOdcinek(s(), st[i], st[i + 1], odcinki[i].metry, odcinki[i].linia, odcinki[i].cechy);
             s().Odcinki[std::size_t(e)].OznFK.ustaw(QString::fromLatin1(odcinki[i].oznFK));
         }
-        dodajRodzaje(s());
-        przygotujStawki(s(), 0);
-        for (std::size_t i = 0; i < odcinki.size(); ++i)
-            s().Stawki.ustaw(i, 0, 0, odcinki[i].stawka);
+        stawkiOdcinkow(s(), odcinki);
         przygotuj();
         d.kontrolki.podObcymZarzadem = false;
     }

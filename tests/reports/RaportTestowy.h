@@ -20,16 +20,11 @@ struct TrasaRaportu : DrogaTestowa {
 
     explicit TrasaRaportu(const std::vector<Odc>& odcinki)
     {
-        for (std::size_t i = 0; i <= odcinki.size(); ++i)
-            st.push_back(dodajStacje(s(), QStringLiteral("S%1").arg(i), double(i), 0));
+        st = stacjeWLinii(s(), odcinki.size() + 1);
         for (std::size_t i = 0; i < odcinki.size(); ++i)
             dodajOdcinek(s(), st[i], st[i + 1], 1000, odcinki[i].linia, odcinki[i].cechy, int(i) * 1000);
-        for (const char* z : {"", "KZT ZLT S.A.", "Obcy Zarząd Sp. z o.o."})
-            s().Zarzadcy.push_back({}), s().Zarzadcy.back().ustaw(QString::fromUtf8(z));
-        dodajRodzaje(s());
-        przygotujStawki(s(), 0);
-        for (std::size_t i = 0; i < odcinki.size(); ++i)
-            s().Stawki.ustaw(i, 0, 0, odcinki[i].stawka);
+        dodajZarzadcow(s());
+        stawkiOdcinkow(s(), odcinki);
         przygotuj();
         d.kontrolki.podObcymZarzadem = false;
         d.kontrolki.brakSieci = false;

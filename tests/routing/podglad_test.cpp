@@ -33,12 +33,8 @@ struct Ciag : DrogaTestowa {
             s().Odcinki[std::size_t(e)].OznFK.ustaw(QString::fromLatin1(odcinki[i].oznFK));
             s().Odcinki[std::size_t(e)].IdWojewodztwa = std::int16_t(10 + i);
         }
-        for (const char* z : {"", "KZT ZLT S.A.", "Obcy Zarząd Sp. z o.o."})
-            s().Zarzadcy.push_back({}), s().Zarzadcy.back().ustaw(QString::fromUtf8(z));
-        dodajRodzaje(s());
-        przygotujStawki(s(), 0);
-        for (std::size_t i = 0; i < odcinki.size(); ++i)
-            s().Stawki.ustaw(i, 0, 0, odcinki[i].stawka);
+        dodajZarzadcow(s());
+        stawkiOdcinkow(s(), odcinki);
         przygotuj();
         d.kontrolki.podObcymZarzadem = false;
         d.kontrolki.brakSieci = false;

@@ -15,6 +15,7 @@
 #include "trains/TabelePociagu.h"
 #include "trains/ZapisPociagu.h"
 #include "wspolne/Cli.h"
+#include "wspolne/WierszeKalendarza.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,18 +103,10 @@ TEST_F(SiecPrzykladowa, ZapisIWczytanieZPunktamiWykluczeniamiIKalendarzem)
     ASSERT_EQ(d.trasa.Sciezki.back().LpStDo, a.stacja("Kraków Główny"));
     WczytajKalendarz(d, [] {
         Tabela t = nowaTabelaKalendarz();
-        const auto z = [&](QDate od, QDate doDnia, std::array<int, 8> dd, int dod) {
-            const int w = t.dodajWiersz();
-            t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(od));
-            t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(doDnia));
-            for (int i = 0; i < 8; ++i)
-                t.ustaw(w, QStringLiteral("D%1").arg(i + 1), dd[std::size_t(i)]);
-            t.ustaw(w, QStringLiteral("Dod"), dod);
-        };
-        z(QDate(2017, 12, 10), QDate(2018, 3, 31), {1, 1, 1, 1, 1, 0, 0, 2}, 2);
-        z(QDate(2018, 4, 1), QDate(2018, 12, 8), {1, 1, 1, 1, 1, 1, 1, 2}, 2);
-        z(QDate(2017, 12, 27), QDate(2017, 12, 27), {}, 0);
-        z(QDate(2018, 1, 6), QDate(2018, 1, 6), {}, 1);
+        dodajZakres(t, QDate(2017, 12, 10), QDate(2018, 3, 31), "11111002");
+        dodajZakres(t, QDate(2018, 4, 1), QDate(2018, 12, 8), "11111112");
+        dodajOznaczenie(t, QDate(2017, 12, 27), 0);
+        dodajOznaczenie(t, QDate(2018, 1, 6), 1);
         return t;
     }());
     const Tabela naglowek = d.pociag.Naglowek;

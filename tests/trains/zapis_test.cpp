@@ -8,6 +8,7 @@
 #include "trains/NowyPociag.h"
 #include "trains/PociagTestowy.h"
 #include "trains/TabelePociagu.h"
+#include "wspolne/WierszeKalendarza.h"
 
 #include <QDir>
 #include <csignal>
@@ -36,18 +37,10 @@ struct Zapis : ::testing::Test, PociagTestowy {
     void kalendarzA()
     {
         Tabela t = nowaTabelaKalendarz();
-        const auto wiersz = [&](QDate od, QDate doDnia, std::array<int, 8> dd, int dod) {
-            const int w = t.dodajWiersz();
-            t.ustaw(w, QStringLiteral("ZakresOd"), dzienZDaty(od));
-            t.ustaw(w, QStringLiteral("ZakresDo"), dzienZDaty(doDnia));
-            for (int i = 0; i < 8; ++i)
-                t.ustaw(w, QStringLiteral("D%1").arg(i + 1), dd[std::size_t(i)]);
-            t.ustaw(w, QStringLiteral("Dod"), dod);
-        };
-        wiersz(QDate(2017, 12, 10), QDate(2018, 12, 8), {1, 1, 1, 1, 1, 0, 0, 2}, 2);
-        wiersz(QDate(2017, 12, 25), QDate(2017, 12, 25), {}, 0);
-        wiersz(QDate(2018, 5, 5), QDate(2018, 5, 5), {}, 1);
-        wiersz(QDate(2018, 5, 7), QDate(2018, 5, 7), {}, 1);   // poniedziałek: zgodne z regułą
+        dodajZakres(t, QDate(2017, 12, 10), QDate(2018, 12, 8), "11111002");
+        dodajOznaczenie(t, QDate(2017, 12, 25), 0);
+        dodajOznaczenie(t, QDate(2018, 5, 5), 1);
+        dodajOznaczenie(t, QDate(2018, 5, 7), 1);   // poniedziałek: zgodne z regułą
         WczytajKalendarz(d, t);
     }
     int zapiszNowy()

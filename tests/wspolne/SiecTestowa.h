@@ -5,6 +5,7 @@
 #include "wspolne/DrukQt.h"
 
 #include <QString>
+#include <vector>
 
 namespace tks::test {
 
@@ -103,6 +104,35 @@ inline void przygotujStawki(Siec& s, std::uint16_t wartosc)
     s.Stawki.przygotuj(s.Odcinki.size(), l);
     for (auto& v : s.Stawki.surowe())
         v = wartosc;
+}
+
+// Stacje "S0", "S1", … w linii prostej co 1 km na mapie; zwraca ich indeksy.
+inline std::vector<int> stacjeWLinii(Siec& s, std::size_t liczba)
+{
+    std::vector<int> st;
+    for (std::size_t i = 0; i < liczba; ++i)
+        st.push_back(dodajStacje(s, QStringLiteral("S%1").arg(i), double(i), 0));
+    return st;
+}
+
+// Zarządcy: 0 bez nazwy, 1 "KZT ZLT S.A.", 2 obcy.
+inline void dodajZarzadcow(Siec& s)
+{
+    for (const char* z : {"", "KZT ZLT S.A.", "Obcy Zarząd Sp. z o.o."}) {
+        s.Zarzadcy.push_back({});
+        s.Zarzadcy.back().ustaw(QString::fromUtf8(z));
+    }
+}
+
+// Rodzaje stawek i stawki kolejnych odcinków w rodzaju 0, przedziale 0 (pole `stawka`
+// opisu odcinka); pozostałe stawki 0.
+template <class Opis>
+void stawkiOdcinkow(Siec& s, const std::vector<Opis>& odcinki)
+{
+    dodajRodzaje(s);
+    przygotujStawki(s, 0);
+    for (std::size_t i = 0; i < odcinki.size(); ++i)
+        s.Stawki.ustaw(i, 0, 0, odcinki[i].stawka);
 }
 
 } // namespace tks::test
