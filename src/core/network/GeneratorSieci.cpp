@@ -597,13 +597,7 @@ private:
         dopiszDoLinii(linia, start);
         Wek kier = unormuj(stacje_[std::size_t(cel)].p - p);
         prowadzDo(linia, start, kier, cel, 12);
-        if (linie_[std::size_t(linia)].stacje.size() < 2) {
-            auto& l = stacje_[std::size_t(start)].linie;
-            l.erase(std::find(l.begin(), l.end(), linia));
-            linie_.pop_back();
-            return false;
-        }
-        return true;
+        return zostawLinie(linia, start);
     }
 
     // Zwykła linia od losowej stacji; false, gdy nie dało się zacząć.
@@ -675,14 +669,19 @@ private:
             if (cel >= 0)
                 biezaca = prowadzDo(linia, biezaca, kier, cel, 10);
         }
-        if (linie_[std::size_t(linia)].stacje.size() < 2) {
-            // Linia bez odcinka: wycofanie.
-            auto& l = stacje_[std::size_t(start)].linie;
-            l.erase(std::find(l.begin(), l.end(), linia));
-            linie_.pop_back();
-            return false;
-        }
-        return true;
+        return zostawLinie(linia, start);
+    }
+
+    // Ostatnio założona linia zostaje, gdy ma choć jeden odcinek; linia bez
+    // odcinka jest wycofywana (także z listy linii stacji początkowej).
+    bool zostawLinie(int linia, int start)
+    {
+        if (linie_[std::size_t(linia)].stacje.size() >= 2)
+            return true;
+        auto& l = stacje_[std::size_t(start)].linie;
+        l.erase(std::find(l.begin(), l.end(), linia));
+        linie_.pop_back();
+        return false;
     }
 
     Losowanie los_;
