@@ -114,26 +114,14 @@ void StanPodgladuTrasy::sortuj(Tabela& t, const QString& pole, bool malejaco)
 
 void StanPodgladuTrasy::filtrujWgWyboru(Tabela& t, int wiersz, const QString& pole, int operacja)
 {
-    if (wiersz < 0 || wiersz >= t.liczbaWierszy() || !kolumnaPorzadku(t, pole))
-        return;
-    Tfiltr f;
-    f.kolumna = pole;
-    f.wartosc = t.wartosc(wiersz, pole);
-    f.operacja = operacja;
-    f.rodzaj = kRodzajZMenu;
-    filtr_.dodaj(t, f);
+    if (wiersz >= 0 && wiersz < t.liczbaWierszy() && kolumnaPorzadku(t, pole))
+        filtr_.dodaj(t, warunekZMenu(t, wiersz, pole, operacja));
 }
 
 void StanPodgladuTrasy::filtruj(Tabela& t, const QString& pole, const QVariant& wartosc, int kryterium)
 {
-    if (!kolumnaPorzadku(t, pole))
-        return;
-    Tfiltr f;
-    f.kolumna = pole;
-    f.wartosc = wartosc;
-    f.operacja = kryterium;
-    f.rodzaj = std::uint8_t(t.kolumna(t.indeksKolumny(pole)).typ);
-    filtr_.dodaj(t, f);
+    if (kolumnaPorzadku(t, pole))
+        filtr_.dodaj(t, warunekZOkna(t, pole, wartosc, kryterium));
 }
 
 void StanPodgladuTrasy::dodaj(Tabela& t, const Tfiltr& warunek)

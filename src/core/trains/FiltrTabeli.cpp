@@ -35,6 +35,26 @@ int porownaj(const QVariant& a, const QVariant& b, TypPola typ)
 
 } // namespace
 
+Tfiltr warunekZMenu(const Tabela& t, int wiersz, const QString& kolumna, int operacja)
+{
+    Tfiltr f;
+    f.kolumna = kolumna;
+    f.wartosc = t.wartosc(wiersz, kolumna);
+    f.operacja = operacja;
+    f.rodzaj = kRodzajZMenu;
+    return f;
+}
+
+Tfiltr warunekZOkna(const Tabela& t, const QString& kolumna, const QVariant& wartosc, int kryterium)
+{
+    Tfiltr f;
+    f.kolumna = kolumna;
+    f.wartosc = wartosc;
+    f.operacja = kryterium;
+    f.rodzaj = std::uint8_t(t.kolumna(t.indeksKolumny(kolumna)).typ);
+    return f;
+}
+
 bool rodzajTekstowy(std::uint8_t rodzaj)
 {
     return rodzaj == std::uint8_t(TypPola::Tekst) || rodzaj == std::uint8_t(TypPola::Memo);

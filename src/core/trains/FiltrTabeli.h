@@ -30,6 +30,11 @@ struct Tfiltr {
     std::uint8_t rodzaj = kRodzajZMenu;   // typ kolumny (TypPola) z okna filtru albo 3 z menu
 };
 
+// Warunek z pozycji menu podręcznego siatki: wartość kolumny w wierszu, rodzaj 3.
+Tfiltr warunekZMenu(const Tabela& t, int wiersz, const QString& kolumna, int operacja);
+// Warunek z okna "Filtruj": wartość i kryterium z okna, rodzaj = typ kolumny.
+Tfiltr warunekZOkna(const Tabela& t, const QString& kolumna, const QVariant& wartosc, int kryterium);
+
 // Czy rodzaj warunku porównuje tekst operatorami tekstu.
 bool rodzajTekstowy(std::uint8_t rodzaj);
 // Czy wiersz tabeli spełnia warunek.

@@ -121,12 +121,7 @@ void OknoSiatki::FiltrujWgWyboru(int operacja)
     const QString pole = biezacePole();
     if (w < 0 || !poleDoFiltru(pole))
         return;
-    Tfiltr f;
-    f.kolumna = pole;
-    f.wartosc = modelSiatki_->tabela()->wartosc(w, pole);
-    f.operacja = operacja;
-    f.rodzaj = kRodzajZMenu;
-    dodajWarunek(f);
+    dodajWarunek(warunekZMenu(*modelSiatki_->tabela(), w, pole, operacja));
     odswiezSiatke(w);
 }
 
@@ -143,12 +138,7 @@ void OknoSiatki::FiltrujDane()
                           typ, w >= 0 ? t.wartosc(w, k) : QVariant());
     if (FrmFiltrOgolny->exec() != QDialog::Accepted)
         return;
-    Tfiltr f;
-    f.kolumna = pole;
-    f.wartosc = FrmFiltrOgolny->wartosc();
-    f.operacja = FrmFiltrOgolny->kryterium();
-    f.rodzaj = std::uint8_t(typ);
-    dodajWarunek(f);
+    dodajWarunek(warunekZOkna(t, pole, FrmFiltrOgolny->wartosc(), FrmFiltrOgolny->kryterium()));
     odswiezSiatke(w);
 }
 
