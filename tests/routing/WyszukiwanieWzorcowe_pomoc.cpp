@@ -4,52 +4,11 @@
 #include "routing/Warunki.h"
 #include "routing/Wyszukiwanie.h"
 
-#include <QStringList>
 
 namespace tks::test {
 namespace {
 
 using namespace tks;
-
-// Wspólne linie stacji `od` i `doSt` w kolejności list odcinków.
-QVector<int> wspolneLinie(const Siec& s, int od, int doSt)
-{
-    QVector<int> linie;
-    for (std::int32_t e1 : s.OdcinkiStacji[std::size_t(od)])
-        for (std::int32_t e2 : s.OdcinkiStacji[std::size_t(doSt)]) {
-            const int n = s.Odcinki[std::size_t(e1)].NrLinii;
-            if (n == s.Odcinki[std::size_t(e2)].NrLinii && !linie.contains(n))
-                linie.append(n);
-        }
-    return linie;
-}
-
-// Ustalenie linii w kryterium "wybór ręczny"; false, gdy wyszukiwanie ma się nie udać.
-bool ustalLinie(Droga& d, int od, int doSt, int& linia)
-{
-    const QVector<int> linie = wspolneLinie(d.siec, od, doSt);
-    if (linie.isEmpty()) {
-        d.interakcja.komunikat(QStringLiteral("Błąd - stacje ") + d.siec.nazwaStacji(od) + QStringLiteral(" i ")
-                               + d.siec.nazwaStacji(doSt) + QStringLiteral(" Nie leżą na tej samej linii"));
-        return false;
-    }
-    if (linie.size() == 1) {
-        linia = linie.first();
-        return true;
-    }
-    QStringList pozycje;
-    for (int n : linie)
-        pozycje << QStringLiteral("Linia ") + QString::number(n);
-    const QString opis = QStringLiteral("Stacje ") + d.siec.nazwaStacji(od) + QLatin1Char('\n') + QStringLiteral("oraz ")
-                         + d.siec.nazwaStacji(doSt) + QLatin1Char('\n') + QStringLiteral(" leżą na ")
-                         + QString::number(linie.size()) + QStringLiteral(" wspólnych liniach.") + QLatin1Char('\n')
-                         + QStringLiteral("Proszę wybrać właściwą.");
-    const int i = d.interakcja.wybor(kTytulWyboruLinii, opis, pozycje);
-    if (i < 0 || i >= linie.size())
-        return false;
-    linia = linie[i];
-    return true;
-}
 
 // Największa etykieta wśród stacji punktów trasy (0 bez punktów).
 double ograniczenieBezCelu(const Droga& d)

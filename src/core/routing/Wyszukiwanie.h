@@ -14,6 +14,11 @@ class Droga;
 // Zwraca true, gdy droga istnieje (bez celu zawsze, poza błędem wyboru linii).
 bool ObliczMinOdleglosci(Droga& d, int od, int doSt, int linia);
 
+// Linia wyszukiwania "wybór ręczny" między `od` i `doSt`: jedyna wspólna linia albo
+// wybrana w oknie wyboru linii. false (z komunikatem przy braku wspólnej linii), gdy
+// wyszukiwanie ma się nie udać.
+bool ustalLinie(Droga& d, int od, int doSt, int& linia);
+
 // Przechodzi etykiety wstecz od `doSt` i dopisuje elementy odcinka drogi do
 // Sciezki; na końcu wycenia trasę. Wywoływać po ObliczMinOdleglosci z tym samym `od`.
 void OznaczMinDroge(Droga& d, int od, int doSt, bool odwrotnie, int lpDrogi, int nrGrupy);
