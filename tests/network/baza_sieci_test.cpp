@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace tks;
@@ -196,6 +197,30 @@ TEST_F(BazaSieciTest, BlednyWierszStacjiJestZglaszanyAWczytywanieIdzieDalej)
     }
     EXPECT_EQ(s.nazwaStacji(2), QStringLiteral("Gamma"));
     EXPECT_EQ(s.Odcinki[1].Odleglosc, 7000);
+}
+
+TEST_F(BazaSieciTest, PredkoscSpozaBajtuPrzycietaBezUtratyStawek)
+{
+    wykonaj({"UPDATE OdcinkiDoProgramu SET VP1 = 300, VOgr2 = -1 WHERE LpOdcinka = 0"});
+    Siec s;
+    QString blad;
+    ASSERT_TRUE(wczytaj(s, blad)) << blad.toStdString();
+    EXPECT_TRUE(ia.teksty().filter(QStringLiteral("Błąd pobierania")).isEmpty()) << ia.teksty().join('|').toStdString();
+    EXPECT_EQ(s.Odcinki[0].VP1, 255);
+    EXPECT_EQ(s.Odcinki[0].VOgr2, 0);
+    EXPECT_EQ(s.Stawki.stawka(0, 0, 1), 12346);
+    // tekst zamiast prędkości: błąd wiersza, ale stawki zostają
+    wykonaj({"UPDATE OdcinkiDoProgramu SET VP1 = 'szybko' WHERE LpOdcinka = 0"});
+    Siec s2;
+    ASSERT_TRUE(wczytaj(s2, blad)) << blad.toStdString();
+    EXPECT_TRUE(ia.teksty().contains(QStringLiteral("Błąd pobierania odcinków.")));
+    EXPECT_EQ(s2.Stawki.stawka(0, 0, 1), 12346);
+    // czasy w dzienniku z przecinkiem dziesiętnym
+    ASSERT_FALSE(dziennik.isEmpty());
+    for (const QString& l : dziennik)
+        if (l.startsWith(QStringLiteral("Wczytywanie")))
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wczytywanie (stacji|linii) z bazy \\d+,\\d{6}$")).match(l).hasMatch())
+                << l.toStdString();
 }
 
 TEST_F(BazaSieciTest, KluczePozaTablicaSaBledemZNumeremWiersza)

@@ -65,4 +65,9 @@ bool czytajLiczbe(const QString& tekst, double& wynik)
     return true;
 }
 
+QString tekstSekund(double sekundy)
+{
+    return QString::number(sekundy, 'f', 6).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 } // namespace tks

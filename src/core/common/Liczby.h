@@ -22,6 +22,8 @@ QString formatujGrupy(double x, int miejsca);
 QString formatujZl(double x);
 // Format "#,###,##0.000 km".
 QString formatujKm(double x);
+// Czas w sekundach do ukrytego dziennika: sześć miejsc po przecinku dziesiętnym.
+QString tekstSekund(double sekundy);
 // Odczyt liczby zapisanej z przecinkiem dziesiętnym (dopuszcza spacje grupujące);
 // kropka nie jest separatorem. Zwraca false, gdy tekst nie jest liczbą.
 bool czytajLiczbe(const QString& tekst, double& wynik);

@@ -329,7 +329,7 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
                 interakcja.komunikat(QStringLiteral("Błąd pobierania stacji."), kTytulUwaga, Ikona::Blad);
             }
         }
-        dziennik << QStringLiteral("Wczytywanie stacji z bazy ") + QString::number(sekundy(czas));
+        dziennik << QStringLiteral("Wczytywanie stacji z bazy ") + tekstSekund(sekundy(czas));
 
         // 11. odcinki i stawki
         QElapsedTimer czasOdc;
@@ -440,17 +440,6 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
 
                 if (!pusta(r, QStringLiteral("Klasa")))
                     o.Klasa = std::uint8_t(calkowita(r, QStringLiteral("Klasa"), 0, 255));
-                // prędkości z kolumn o tych samych nazwach, gdy zapytanie je ma
-                auto predkosc = [&](const QString& kol) -> std::uint8_t {
-                    return pusta(r, kol) ? 0 : std::uint8_t(calkowita(r, kol, 0, 255));
-                };
-                o.VP1 = predkosc(QStringLiteral("VP1"));
-                o.VP2 = predkosc(QStringLiteral("VP2"));
-                o.VT1 = predkosc(QStringLiteral("VT1"));
-                o.VT2 = predkosc(QStringLiteral("VT2"));
-                o.VOgr1 = predkosc(QStringLiteral("VOgr1"));
-                o.VOgr2 = predkosc(QStringLiteral("VOgr2"));
-
                 for (int rk = 0; rk < int(s.RodzajeStawek.size()) && rk < 2; ++rk) {
                     const QString kat = rk == 0 ? QStringLiteral("KatCenSP") : QStringLiteral("KatCenST");
                     const auto& w = ceny(calkowita(r, kat, INT32_MIN, INT32_MAX), rk == 0 ? kodPas : kodTow);
@@ -461,6 +450,19 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
                         s.Stawki.ustaw(n, rk, j, v);
                     }
                 }
+
+                // Prędkości z kolumn o tych samych nazwach, gdy zapytanie je ma; wartość
+                // spoza bajtu jest przycinana do 0..255 (tekst, który nie jest liczbą, to
+                // błąd wiersza, ale stawki są już wtedy wczytane).
+                auto predkosc = [&](const QString& kol) -> std::uint8_t {
+                    return pusta(r, kol) ? 0 : std::uint8_t(std::clamp(liczba(r, kol), 0.0, 255.0));
+                };
+                o.VP1 = predkosc(QStringLiteral("VP1"));
+                o.VP2 = predkosc(QStringLiteral("VP2"));
+                o.VT1 = predkosc(QStringLiteral("VT1"));
+                o.VT2 = predkosc(QStringLiteral("VT2"));
+                o.VOgr1 = predkosc(QStringLiteral("VOgr1"));
+                o.VOgr2 = predkosc(QStringLiteral("VOgr2"));
             } catch (const BladWiersza&) {
                 interakcja.komunikat(QStringLiteral("Błąd pobierania odcinków."), kTytulUwaga, Ikona::Blad);
             }
@@ -476,7 +478,7 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
                 throw BladWczytywania{QStringLiteral("tabela Swieta: \"%1\" nie jest datą").arg(v.toString())};
             s.Swieta.push_back(dzienZDaty(d));
         }
-        dziennik << QStringLiteral("Wczytywanie linii z bazy ") + QString::number(sekundy(czasOdc));
+        dziennik << QStringLiteral("Wczytywanie linii z bazy ") + tekstSekund(sekundy(czasOdc));
     } catch (const BladWczytywania& b) {
         blad = QStringLiteral("Nie można wczytać sieci z bazy: %1.").arg(b.opis);
         return false;
