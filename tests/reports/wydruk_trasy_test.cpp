@@ -81,10 +81,10 @@ TEST(WydrukTrasy, Poziom0DrukujeUwagiIPustyTytulStawki)
     const WydrukTrasy w1 = wydruk(t, 1);
     EXPECT_EQ(w1.tytulyKolumn[6], QStringLiteral("Stawka"));
     ASSERT_EQ(w1.wiersze.size(), 3);   // element obcego zarządu ma inną stawkę: osobny wiersz
-    EXPECT_EQ(w1.wiersze[0][6], QStringLiteral("10,000"));
+    EXPECT_EQ(w1.wiersze[0][6], QStringLiteral("10"));   // stawka bez stałej liczby miejsc
     EXPECT_EQ(w1.wiersze[1][6], QString());
     EXPECT_EQ(w1.wiersze[1][7], QString());
-    EXPECT_EQ(w1.wiersze[2][6], QStringLiteral("12,500"));
+    EXPECT_EQ(w1.wiersze[2][6], QStringLiteral("12,5"));
 }
 
 TEST(WydrukTrasy, LinieOpisuWKolejnosciIZWarunkami)

@@ -310,6 +310,15 @@ void TestDroga::stanKontrolekWRdzeniu()
     QCOMPARE(w.ComboBoxKryterium->currentIndex(), 1);
     QCOMPARE(w.EditVTab->text(), QStringLiteral("120"));
     QCOMPARE(d.trasa.Kryterium, 7);
+
+    // kryterium 3 (z wczytanego pociągu) nie ma pozycji na liście i zostaje po kliknięciu ograniczenia
+    d.kontrolki.kryterium = 3;
+    w.pokazKontrolki();
+    QCOMPARE(w.ComboBoxKryterium->currentIndex(), -1);
+    w.CheckBoxNieczynne->click();
+    QCOMPARE(d.kontrolki.kryterium, 3);
+    QCOMPARE(d.trasa.Kryterium, 3);
+    QVERIFY(d.trasa.MaskaOgraniczen & cechy::DoPominiecia);
     w.close();
 }
 
@@ -326,6 +335,12 @@ void TestDroga::ograniczeniaZPlikuUstawien()
     QVERIFY(!w.CheckBoxPodObcymZarzadem->isChecked());
     QVERIFY(!w.RadioButtonSzerokie->isChecked());
     QVERIFY(w.RadioButtonNormalne->isChecked());
+    // mapa rysowana przed pierwszym wyszukiwaniem widzi ograniczenia z pliku
+    const auto maska = w.droga().trasa.MaskaOgraniczen;
+    QVERIFY(maska & cechy::BrakSieci);
+    QVERIFY(!(maska & cechy::ObcyZarzad));
+    QVERIFY(maska & cechy::Normalnotorowa);
+    QVERIFY(!(maska & cechy::Szerokotorowa));
 
     // zmiany z kontrolek trafiają do pliku przy zamknięciu
     w.show();

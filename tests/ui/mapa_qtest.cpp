@@ -324,9 +324,11 @@ void TestMapy::kolkoIPrzyciskPomniejszania()
     kolko(o.mapa(), p, -120);
     QCOMPARE(w.zoom, std::int64_t(10000));
 
-    // narzędzie powiększania: kliknięcie
+    // narzędzie powiększania: kliknięcie, także prawym przyciskiem
     o.kliknij(o.w.SpeedButtonZoomIn, p);
     QCOMPARE(w.zoom, std::int64_t(20000));
+    QTest::mouseClick(o.mapa(), Qt::RightButton, {}, p);
+    QCOMPARE(w.zoom, std::int64_t(40000));
 }
 
 void TestMapy::przesuwanieZPodgladem()

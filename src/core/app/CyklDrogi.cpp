@@ -55,8 +55,11 @@ bool aktywacja(Droga& d, const QString& plikSieci)
     d.widok.zoom = kPowiekszenie1x;
     d.widok.tolerancjaKlikniecia = 20;
 
-    // 10. kolory i opcje, 11. powiększenie i środek
+    // 10. kolory i opcje; ograniczenia z pliku ustawień działają jak kliknięcie
+    // pól ograniczeń, więc maska ograniczeń jest wyznaczana od nowa
     WczytajKolory(d);
+    UstalWarunki(d);
+    // 11. powiększenie i środek
     WczytajUstawienia(d);
 
     // 12. pusta trasa

@@ -12,14 +12,16 @@ namespace tks {
 
 namespace {
 
-// Pola pasma szczegółów i ich miejsca po przecinku (-1: tekst, 0: liczba całkowita).
+// Pola pasma szczegółów i ich miejsca po przecinku (-1: tekst, 0: liczba całkowita,
+// kOgolny: liczba bez stałej liczby miejsc, jak w siatce podglądu).
+constexpr int kOgolny = -2;
 struct PoleWydruku {
     const char* pole;
     int miejsca;
 };
 constexpr PoleWydruku kPolaWydruku[] = {
     {"OdStacji", -1}, {"DoStacji", -1}, {"NrLinii", 0}, {"OdKm", 3}, {"DoKm", 3},
-    {"Dlugosc", 3},   {"Stawka2008", 3}, {"Cena", 2},  {"Uwagi", -1},
+    {"Dlugosc", 3},   {"Stawka2008", kOgolny}, {"Cena", 2},  {"Uwagi", -1},
 };
 
 // Liczba jak we wzorcu "#0.000" (bez grupowania, przecinek dziesiętny).
@@ -36,6 +38,8 @@ QString wartoscWydruku(const Tabela& t, int w, const PoleWydruku& p)
     const QVariant v = t.wartosc(w, QString::fromLatin1(p.pole));
     if (!v.isValid())
         return {};
+    if (p.miejsca == kOgolny)
+        return tekstDoEdycji(v, TypPola::Rzeczywista);
     if (p.miejsca < 0)
         return v.toString();
     if (p.miejsca == 0)

@@ -142,7 +142,8 @@ void ObszarMapy::mousePressEvent(QMouseEvent* e)
     TimerHint->stop();
     usunPodpowiedz();
     dol_ = ostatni_ = e->position().toPoint();
-    if (e->button() == Qt::LeftButton && d_.widok.narzedzie == Narzedzie::Przesun) {
+    // każdy przycisk myszy działa narzędziem; podgląd przesuwania tylko z lewym
+    if (d_.widok.narzedzie == Narzedzie::Przesun) {
         // cała mapa do ukrytego obrazu: podgląd przesuwania
         pb2_ = ekran_.copy();
         przesuwanie_ = true;
@@ -171,8 +172,6 @@ void ObszarMapy::mouseMoveEvent(QMouseEvent* e)
 
 void ObszarMapy::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
     const bool przesuwanie = przesuwanie_;
     przesuwanie_ = false;
     aktualizuj();

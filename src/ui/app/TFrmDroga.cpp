@@ -175,6 +175,14 @@ void TFrmDroga::showEvent(QShowEvent* e)
     DBLookupComboBoxRodzaje->setFocus(Qt::OtherFocusReason);
 }
 
+void TFrmDroga::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    // każda aktywacja okna (także po zamknięciu okna z niego otwartego)
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        DBLookupComboBoxRodzaje->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void TFrmDroga::closeEvent(QCloseEvent* e)
 {
     czytajKontrolki();
@@ -243,7 +251,9 @@ void TFrmDroga::pokazKontrolki()
 void TFrmDroga::czytajKontrolki()
 {
     StanKontrolek& k = d_->kontrolki;
-    k.kryterium = ComboBoxKryterium->currentIndex();
+    // Kryterium 3 (czas jazdy) nie ma pozycji na liście: pusta lista zostawia kryterium.
+    if (ComboBoxKryterium->currentIndex() >= 0)
+        k.kryterium = ComboBoxKryterium->currentIndex();
     k.normalne = RadioButtonNormalne->isChecked();
     k.szerokie = RadioButtonSzerokie->isChecked();
     k.brakSieci = CheckBoxBrakSieci->isChecked();

@@ -105,6 +105,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 

@@ -1,9 +1,9 @@
 #include "InterakcjaOkienna.h"
 
+#include "TFrmWybor.h"
 #include "map/Trafienia.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tks::ui {
@@ -70,9 +70,8 @@ int InterakcjaOkienna::wybor(const QString& tytul, const QString& opis, const QS
         return -1;
     if (wyborNaMapie_ && tytul == kTytulListyWyboru && opis == kOpisListyWyboru)
         return wyborNaMapie_(pozycje);
-    bool ok = false;
-    const QString w = QInputDialog::getItem(rodzic(), tytul, opis, pozycje, 0, false, &ok);
-    return ok ? int(pozycje.indexOf(w)) : -1;
+    TFrmWybor okno(tytul, opis, pozycje, rodzic());
+    return okno.exec() == QDialog::Accepted ? okno.wybrana() : -1;
 }
 
 } // namespace tks::ui

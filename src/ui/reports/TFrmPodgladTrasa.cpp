@@ -87,7 +87,6 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
     for (const char* p : {"OdKm", "DoKm", "Dlugosc"})
         model_->ustawFormat(QString::fromLatin1(p), QStringLiteral("#0.000 "));
     model_->ustawFormat(QStringLiteral("Cena"), QStringLiteral("#0.00 "));
-    model_->ustawFormat(QStringLiteral("Stawka2008"), QStringLiteral("#0.000 "));
 
     QHBoxLayout* narzedzia = zbudujSiatke(model_, d_.interakcja);
     DBGrid1->setItemDelegate(new DelegatPodgladu(DBGrid1));
