@@ -37,8 +37,6 @@ struct Ustawienia : ::testing::Test {
     }
     std::int64_t zoomZ(const QByteArray& wartosc)
     {
-        // każdy przypadek w osobnym pliku: QSettings trzyma pliki w pamięci
-        // podręcznej i nie zauważy zmiany tej samej długości w tej samej sekundzie
         static int n = 0;
         d.plikUstawien = katalog.filePath(QStringLiteral("zoom%1.ini").arg(++n));
         plik("[Ustawienia]\nPowiekszenie=" + wartosc + "\n");
@@ -51,8 +49,9 @@ struct Ustawienia : ::testing::Test {
 TEST_F(Ustawienia, PowiekszenieZPrzecinkiemIWartosciBrzegowe)
 {
     EXPECT_EQ(zoomZ("0,5"), 10000);       // poniżej 1,0 -> 1,0
-    EXPECT_EQ(zoomZ("2,5"), 25000);       // bez cudzysłowu QSettings dzieli na listę
-    EXPECT_EQ(zoomZ("\"2,5\""), 25000);
+    EXPECT_EQ(zoomZ("2,5"), 25000);
+    EXPECT_EQ(zoomZ("\"2,5\""), 25000);   // zapis dawniejszej wersji programu
+    EXPECT_EQ(zoomZ(" 2,5 \r"), 25000);    // spacje i koniec linii CR LF
     EXPECT_EQ(zoomZ("2.5"), 10000);       // kropka: nie liczba, wartość domyślna
     EXPECT_EQ(zoomZ("3"), 30000);
     EXPECT_EQ(zoomZ("1,00005"), 10000);   // 10000,5 -> do parzystej
@@ -110,8 +109,9 @@ TEST_F(Ustawienia, ZapisZPrzecinkiemIOdczytTychSamychWartosci)
     EXPECT_TRUE(ia.zdarzenia().isEmpty());
 
     const QByteArray t = tresc();
-    EXPECT_TRUE(t.contains("Powiekszenie=\"2,5\"")) << t.toStdString();
-    EXPECT_TRUE(t.contains("WspXSrodka=\"512345,678\"")) << t.toStdString();
+    // liczby jak w zwykłym pliku INI: z przecinkiem, bez cudzysłowów
+    EXPECT_TRUE(t.contains("Powiekszenie=2,5\n")) << t.toStdString();
+    EXPECT_TRUE(t.contains("WspXSrodka=512345,678\n")) << t.toStdString();
     EXPECT_TRUE(t.contains("BrakSieci=1")) << t.toStdString();
     EXPECT_TRUE(t.contains("PodObcymZarzadem=0")) << t.toStdString();
     EXPECT_TRUE(t.contains("Szerokie=0")) << t.toStdString();
@@ -129,6 +129,26 @@ TEST_F(Ustawienia, ZapisZPrzecinkiemIOdczytTychSamychWartosci)
     EXPECT_FALSE(e.kontrolki.szerokie);
     EXPECT_TRUE(e.kontrolki.normalne);
     EXPECT_EQ(e.kolory.KolorTla, 255);
+}
+
+TEST_F(Ustawienia, ZapisZachowujeInneLinieISzukaBezWielkosciLiter)
+{
+    plik("; ustawienia stanowiska\r\n[ustawienia]\r\npowiekszenie=4\r\nInny=x\r\n\r\n[Obca]\r\nA=1\r\n");
+    WczytajUstawienia(d);
+    EXPECT_EQ(d.widok.zoom, 40000);
+    d.widok.zoom = 20000;
+    ASSERT_TRUE(ZapiszUstawienia(d));
+    const QString t = QString::fromUtf8(tresc());
+    // klucz zamieniony w miejscu, nowe klucze na końcu swojej sekcji, reszta bez zmian
+    EXPECT_TRUE(t.startsWith(QStringLiteral("; ustawienia stanowiska\n[ustawienia]\npowiekszenie=2\nInny=x\nWspXSrodka=")))
+        << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("\n\n[Obca]\nA=1\n"))) << t.toStdString();
+    EXPECT_EQ(t.count(QStringLiteral("[ustawienia]"), Qt::CaseInsensitive), 1);
+    EXPECT_TRUE(t.contains(QStringLiteral("[Inne]\nBrakSieci="))) << t.toStdString();
+    Droga e(ia, katalog.path());
+    e.plikUstawien = d.plikUstawien;
+    WczytajUstawienia(e);
+    EXPECT_EQ(e.widok.zoom, 20000);
 }
 
 TEST_F(Ustawienia, NieudanyZapisZglaszaBlad)

@@ -1,35 +1,109 @@
 #include "PlikUstawien.h"
 
 #include "common/Liczby.h"
+#include "common/ZapisAtomowy.h"
 
 #include <QLocale>
-#include <QSettings>
+#include <QFile>
 #include <QStringList>
 #include <cmath>
 
 namespace tks {
 
 namespace {
-QString klucz(const QString& sekcja, const QString& k) { return sekcja + QLatin1Char('/') + k; }
+
+// Nazwa sekcji z linii "[Sekcja]" albo pusty tekst, gdy to nie nagłówek sekcji.
+QString naglowekSekcji(const QString& linia)
+{
+    const QString t = linia.trimmed();
+    return t.size() >= 2 && t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']')) ? t.mid(1, t.size() - 2).trimmed()
+                                                                                          : QString();
+}
+
+bool komentarz(const QString& linia)
+{
+    const QString t = linia.trimmed();
+    return t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#'));
+}
+
+bool rowne(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
 } // namespace
 
-PlikUstawien::PlikUstawien(const QString& sciezka)
-    : sciezka_(sciezka), s_(std::make_unique<QSettings>(sciezka, QSettings::IniFormat))
+PlikUstawien::PlikUstawien(const QString& sciezka) : sciezka_(sciezka)
 {
+    QFile f(sciezka);
+    if (!f.open(QIODevice::ReadOnly))
+        return;   // brak pliku: same wartości domyślne
+    QString t = QString::fromUtf8(f.readAll());
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    linie_ = t.split(QLatin1Char('\n'));
+    if (!linie_.isEmpty() && linie_.last().isEmpty())
+        linie_.removeLast();
 }
 
 PlikUstawien::~PlikUstawien() = default;
 
-bool PlikUstawien::jest(const QString& sekcja, const QString& k) const { return s_->contains(klucz(sekcja, k)); }
+int PlikUstawien::linia(const QString& sekcja, const QString& k) const
+{
+    bool wSekcji = false;
+    for (int i = 0; i < linie_.size(); ++i) {
+        const QString& l = linie_[i];
+        const QString nazwa = naglowekSekcji(l);
+        if (!nazwa.isEmpty()) {
+            wSekcji = rowne(nazwa, sekcja);
+            continue;
+        }
+        if (!wSekcji || komentarz(l))
+            continue;
+        const int rownosc = l.indexOf(QLatin1Char('='));
+        if (rownosc > 0 && rowne(l.left(rownosc).trimmed(), k))
+            return i;
+    }
+    return -1;
+}
+
+bool PlikUstawien::jest(const QString& sekcja, const QString& k) const { return linia(sekcja, k) >= 0; }
 
 QString PlikUstawien::tekst(const QString& sekcja, const QString& k) const
 {
-    const QVariant v = s_->value(klucz(sekcja, k));
-    if (!v.isValid())
+    const int i = linia(sekcja, k);
+    if (i < 0)
         return {};
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QLatin1Char(','));
-    return v.toString();
+    QString v = linie_[i].mid(linie_[i].indexOf(QLatin1Char('=')) + 1).trimmed();
+    // plik zapisany dawniej z cudzysłowami ("2,5")
+    if (v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
+        v = v.mid(1, v.size() - 2);
+    return v;
+}
+
+void PlikUstawien::zapiszTekst(const QString& sekcja, const QString& k, const QString& wartosc)
+{
+    const int i = linia(sekcja, k);
+    if (i >= 0) {
+        // klucz zostaje zapisany tak, jak był w pliku
+        linie_[i] = linie_[i].left(linie_[i].indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + wartosc;
+        return;
+    }
+    const QString nowa = k + QLatin1Char('=') + wartosc;
+    // nowy klucz na końcu swojej sekcji (za jej ostatnią niepustą linią)
+    int koniec = -1;
+    bool wSekcji = false;
+    for (int j = 0; j < linie_.size(); ++j) {
+        const QString nazwa = naglowekSekcji(linie_[j]);
+        if (!nazwa.isEmpty())
+            wSekcji = rowne(nazwa, sekcja);
+        if (wSekcji && !linie_[j].trimmed().isEmpty())
+            koniec = j;
+    }
+    if (koniec >= 0) {
+        linie_.insert(koniec + 1, nowa);
+        return;
+    }
+    if (!linie_.isEmpty() && !linie_.last().trimmed().isEmpty())
+        linie_.append(QString());
+    linie_.append(QLatin1Char('[') + sekcja + QLatin1Char(']'));
+    linie_.append(nowa);
 }
 
 double PlikUstawien::rzeczywista(const QString& sekcja, const QString& k, double domyslna) const
@@ -77,23 +151,26 @@ bool PlikUstawien::logiczna(const QString& sekcja, const QString& k, bool domysl
 
 void PlikUstawien::zapiszRzeczywista(const QString& sekcja, const QString& k, double v)
 {
-    s_->setValue(klucz(sekcja, k), tekstRzeczywistej(v));
+    zapiszTekst(sekcja, k, tekstRzeczywistej(v));
 }
 
 void PlikUstawien::zapiszCalkowita(const QString& sekcja, const QString& k, int v)
 {
-    s_->setValue(klucz(sekcja, k), QString::number(v));
+    zapiszTekst(sekcja, k, QString::number(v));
 }
 
 void PlikUstawien::zapiszLogiczna(const QString& sekcja, const QString& k, bool v)
 {
-    s_->setValue(klucz(sekcja, k), v ? QStringLiteral("1") : QStringLiteral("0"));
+    zapiszTekst(sekcja, k, v ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool PlikUstawien::zapisz(QString& blad)
 {
-    s_->sync();
-    if (s_->status() != QSettings::NoError) {
+    QByteArray dane;
+    for (const QString& l : linie_)
+        dane += l.toUtf8() + '\n';
+    QString opis;
+    if (!zapiszAtomowo(sciezka_, dane, opis)) {
         blad = QStringLiteral("Nie można zapisać ustawień do pliku \"%1\".").arg(sciezka_);
         return false;
     }

@@ -1,12 +1,12 @@
 #pragma once
 // Plik ustawień programu (INI): nazwa programu z rozszerzeniem ".ini" w
 // folderze programu. Liczby rzeczywiste są zapisywane i czytane z przecinkiem
-// dziesiętnym; wartość, która nie jest liczbą, daje wartość domyślną.
+// dziesiętnym, bez cudzysłowów ("Powiekszenie=2,5"); wartość, która nie jest
+// liczbą, daje wartość domyślną. Sekcje i klucze bez rozróżniania wielkości
+// liter; inne klucze, komentarze i kolejność linii zostają przy zapisie.
 
 #include <QString>
-#include <memory>
-
-class QSettings;
+#include <QStringList>
 
 namespace tks {
 
@@ -17,8 +17,8 @@ public:
     PlikUstawien(const PlikUstawien&) = delete;
     PlikUstawien& operator=(const PlikUstawien&) = delete;
 
-    // Surowy tekst wartości (niecytowane "2,5" QSettings dzieli na listę - tu
-    // wraca jako jeden tekst); pusty QString, gdy klucza nie ma.
+    // Tekst wartości (bez otaczających cudzysłowów, jeśli są); pusty QString,
+    // gdy klucza nie ma.
     QString tekst(const QString& sekcja, const QString& klucz) const;
     bool jest(const QString& sekcja, const QString& klucz) const;
 
@@ -39,8 +39,12 @@ public:
     const QString& sciezka() const { return sciezka_; }
 
 private:
+    // Linia klucza w sekcji (-1: brak).
+    int linia(const QString& sekcja, const QString& klucz) const;
+    void zapiszTekst(const QString& sekcja, const QString& klucz, const QString& wartosc);
+
     QString sciezka_;
-    std::unique_ptr<QSettings> s_;
+    QStringList linie_;
 };
 
 // Tekst liczby rzeczywistej z przecinkiem, bez grupowania, najkrótszy
