@@ -1,6 +1,7 @@
 #include "common/Daty.h"
 #include "common/Interakcja.h"
 #include "network/BazaSieci.h"
+#include "network/PlikSieci.h"
 #include "wspolne/DrukQt.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tks;
@@ -233,6 +235,22 @@ TEST_F(BazaSieciTest, KluczePozaTablicaSaBledemZNumeremWiersza)
     EXPECT_TRUE(blad.contains(QStringLiteral("OdcinkiDoProgramu"))) << blad.toStdString();
     EXPECT_TRUE(blad.contains(QStringLiteral("wiersz 2")));
     EXPECT_EQ(s.Stacje.size(), 1u);   // model bez zmian
+
+    // koniec, który nie jest liczbą: błąd wiersza, wczytywanie idzie dalej, odcinek pusty i odłączony
+    wykonaj({"UPDATE OdcinkiDoProgramu SET LpStB = 2, LpStA = 'zz' WHERE LpOdcinka = 1"});
+    Siec t;
+    ASSERT_TRUE(wczytaj(t, blad)) << blad.toStdString();
+    EXPECT_TRUE(ia.teksty().contains(QStringLiteral("Błąd pobierania odcinków.")));
+    ASSERT_EQ(t.Odcinki.size(), 2u);
+    EXPECT_EQ(t.Odcinki[1].Odleglosc, 0);
+    for (const auto& lista : t.OdcinkiStacji)
+        EXPECT_EQ(std::count(lista.begin(), lista.end(), 1), 0);
+    EXPECT_EQ(t.OdcinkiStacji[0].size(), 1u);
+    // taki model da się zapisać i wczytać z pliku sieci
+    const QString plikSieci = dir.filePath(QStringLiteral("FDane.bin"));
+    ASSERT_TRUE(ZapiszLinieDoPliku(t, plikSieci, blad)) << blad.toStdString();
+    Siec u;
+    EXPECT_TRUE(WczytajLinieZPliku(u, plikSieci, blad)) << blad.toStdString();
 
     wykonaj({"UPDATE OdcinkiDoProgramu SET LpStB = 2 WHERE LpOdcinka = 1",
              "UPDATE StacjeDoProgramu SET LpStacji = 5 WHERE LpStacji = 2"});

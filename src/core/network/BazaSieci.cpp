@@ -393,7 +393,10 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
                 a = std::int32_t(calkowita(r, QStringLiteral("LpStA"), INT32_MIN, INT32_MAX));
                 b = std::int32_t(calkowita(r, QStringLiteral("LpStB"), INT32_MIN, INT32_MAX));
             } catch (const BladWiersza&) {
-                a = b = -1;
+                // końce, które nie są liczbami: błąd wiersza jak przy innych polach;
+                // odcinek zostaje pusty i poza listami odcinków stacji
+                interakcja.komunikat(QStringLiteral("Błąd pobierania odcinków."), kTytulUwaga, Ikona::Blad);
+                continue;
             }
             if (a < 0 || std::size_t(a) >= s.Stacje.size() || b < 0 || std::size_t(b) >= s.Stacje.size())
                 throw BladWczytywania{QStringLiteral("tabela OdcinkiDoProgramu, wiersz %1 (LpOdcinka %2): LpStA = %3, "
