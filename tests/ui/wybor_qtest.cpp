@@ -4,6 +4,7 @@
 #include "common/InterakcjaOkienna.h"
 #include "common/TFrmWybor.h"
 #include "routing/Wyszukiwanie.h"
+#include "ui/WspolneOkien.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -47,6 +48,7 @@ void TestWybor::wyborZListyKlawiatura()
         QCOMPARE(o->Lista->count(), 3);
         QCOMPARE(o->Lista->currentRow(), 0);
         QCOMPARE(o->BitBtnAnuluj->text(), QStringLiteral("Anuluj"));
+        test::zapiszZrzut(*o, QStringLiteral("wybor_linii"));
         QTest::keyClick(o->Lista, Qt::Key_Down);
         QTest::keyClick(o->Lista, Qt::Key_Return);
     });

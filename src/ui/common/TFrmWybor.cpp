@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tks::ui {
 
@@ -44,9 +45,14 @@ TFrmWybor::TFrmWybor(const QString& tytul, const QString& komunikat, const QStri
     connect(BitBtnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(Lista, &QListWidget::itemActivated, this, &QDialog::accept);
 
-    // wysokość listy na kilka pozycji, szerokość na najdłuższy tekst
+    // lista na wszystkie pozycje (najwyżej dziesięć widocznych naraz, dalsze przewijane)
     const int wiersz = Lista->sizeHintForRow(0) > 0 ? Lista->sizeHintForRow(0) : fontMetrics().height() + 4;
-    Lista->setMinimumHeight(wiersz * std::min<int>(std::max<int>(int(pozycje.size()), 3), 10) + 6);
+    const int widoczne = std::clamp(int(pozycje.size()), 3, 10);
+    const int wysokosc = wiersz * widoczne + 2 * Lista->frameWidth() + 2;
+    if (pozycje.size() <= 10)
+        Lista->setFixedHeight(wysokosc);
+    else
+        Lista->setMinimumHeight(wysokosc);
     resize(std::max(280, sizeHint().width()), sizeHint().height());
 }
 
