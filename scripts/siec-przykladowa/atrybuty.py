@@ -20,8 +20,8 @@ ZAKRESY = {
     535: None, 700: None, 807: None,
 }
 
-# Linie, których punkty nie łączą się ze stacjami innych linii (szeroki tor
-# z własnymi punktami eksploatacyjnymi).
+# Linie z własnymi punktami eksploatacyjnymi (szeroki tor): łączą się ze stacjami
+# innych linii tylko tam, gdzie punkt o tej samej nazwie leży w tym samym miejscu.
 LINIE_ODDZIELNE = {65}
 
 # Te same miejsca zapisane na różnych liniach różnymi nazwami.

@@ -89,7 +89,8 @@ def _stopnie(s):
 
 
 def sprawdz_spojnosc(od, st):
-    """Sieć główna spójna; linie oddzielne nie mają styku z resztą."""
+    """Sieć spójna; linia z własnymi punktami (szeroki tor) styka się z resztą
+    tylko we wspólnych punktach, nie mniej niż w dwóch (jest objazd)."""
     uf = ZbioryRozlaczne()
     for s in st:
         uf.znajdz(s["LpStacji"])
@@ -99,14 +100,14 @@ def sprawdz_spojnosc(od, st):
     for o in od:
         linie_skladowej[uf.znajdz(o["LpStA"])].add(o["NrLinii"])
     skladowe = sorted(linie_skladowej.values(), key=len, reverse=True)
-    glowna = skladowe[0]
-    _wymagaj(glowna == set(atrybuty.ZAKRESY) - atrybuty.LINIE_ODDZIELNE,
-             "sieć główna niespójna: poza nią linie %s",
-             sorted(set(atrybuty.ZAKRESY) - atrybuty.LINIE_ODDZIELNE - glowna))
-    for inne in skladowe[1:]:
-        _wymagaj(inne <= atrybuty.LINIE_ODDZIELNE, "oddzielna składowa z liniami %s", sorted(inne))
+    _wymagaj(len(skladowe) == 1, "sieć niespójna: osobne składowe z liniami %s", [sorted(x) for x in skladowe[1:]])
+    linie_stacji = defaultdict(set)
+    for o in od:
+        linie_stacji[o["LpStA"]].add(o["NrLinii"])
+        linie_stacji[o["LpStB"]].add(o["NrLinii"])
     for nr in atrybuty.LINIE_ODDZIELNE:
-        _wymagaj(sum(nr in s for s in skladowe) == 1, "linia %d rozpada się na części", nr)
+        wspolne = [s for s, l in linie_stacji.items() if nr in l and len(l) > 1]
+        _wymagaj(len(wspolne) >= 2, "linia %d: wspólnych punktów z innymi liniami %d", nr, len(wspolne))
 
 
 def sprawdz_widocznosc(od, st):

@@ -14,6 +14,7 @@ ZASIEG_GRUPY_M = 4000
 # niż tyle km, albo do tego progu, gdy wykaz mówi, że linie się tam stykają.
 BLISKO_KM = 5.0
 BLISKO_ZE_STYKIEM_KM = 25.0
+TO_SAMO_MIEJSCE_KM = 0.5
 
 
 def pasuje(a, b, metry) -> bool:
@@ -197,10 +198,15 @@ def scal_stacje(linie, osobne, aliasy, dziennik) -> list:
     for nazwa, ps in sorted(wg_nazwy.items()):
         for i, p in enumerate(ps):
             for q in ps[i + 1:]:
-                if p.linia == q.linia or (p.linia in osobne) != (q.linia in osobne):
+                if p.linia == q.linia:
                     continue
                 styk = q.linia in p.inne_linie or p.linia in q.inne_linie
-                if p.pozycja is not None and q.pozycja is not None:
+                if (p.linia in osobne) != (q.linia in osobne):
+                    # linia z własnymi punktami łączy się tylko tam, gdzie punkt
+                    # o tej samej nazwie leży w tym samym miejscu
+                    laczyc = (p.pozycja is not None and q.pozycja is not None
+                              and odleglosc_km(p.pozycja, q.pozycja) <= TO_SAMO_MIEJSCE_KM)
+                elif p.pozycja is not None and q.pozycja is not None:
                     d = odleglosc_km(p.pozycja, q.pozycja)
                     laczyc = d <= BLISKO_KM or (styk and d <= BLISKO_ZE_STYKIEM_KM)
                 else:

@@ -187,6 +187,51 @@ TEST(TrasaCli, LiniaSzerokotorowaTylkoBezOgraniczeniaRozstawu)
     EXPECT_GT(r[QStringLiteral("czas")][QStringLiteral("Tr")].toInt(), 0);
 }
 
+TEST(TrasaCli, DomyslneOgraniczenieRozstawuOmijaKrotszaLinie65)
+{
+    // Zarzecze i Jaroszowiec Olkuski leżą na linii 62 i na szerokotorowej 65, która jest
+    // między nimi krótsza. Przy domyślnym rozstawie trasa idzie dłuższą linią 62.
+    const QStringList punkty{QStringLiteral("--start"), QStringLiteral("Zarzecze"), QStringLiteral("--end"),
+                             QStringLiteral("Jaroszowiec Olkuski"), QStringLiteral("--kind"), QStringLiteral("1")};
+    const QJsonObject dom = trasa(punkty).json();
+    EXPECT_EQ(linie(dom), QSet<int>{62});
+    const QJsonObject bez = trasa(punkty + QStringList{QStringLiteral("--controls"), QStringLiteral("0x0852")}).json();
+    EXPECT_EQ(linie(bez), QSet<int>{65});
+    EXPECT_LT(bez[QStringLiteral("naglowek")][QStringLiteral("Dlugosc")].toDouble(),
+              dom[QStringLiteral("naglowek")][QStringLiteral("Dlugosc")].toDouble());
+}
+
+TEST(TrasaCli, WyborRecznyICzasJazdy)
+{
+    const auto przez = [](const char* a, const char* b, const char* kryterium) {
+        return trasa({QStringLiteral("--start"), QString::fromUtf8(a), QStringLiteral("--end"), QString::fromUtf8(b),
+                      QStringLiteral("--criterion"), QString::fromLatin1(kryterium)})
+            .json();
+    };
+    // wybór ręczny: jedna wspólna linia, bez bitu 0x2000
+    const QJsonObject r = przez("Warszawa Centralna", "Siedlce", "2");
+    EXPECT_EQ(linie(r), QSet<int>{2});
+    EXPECT_EQ(r[QStringLiteral("naglowek")][QStringLiteral("IdKryteriumWyboru")].toInt(), 2);
+    EXPECT_EQ(r[QStringLiteral("naglowek")][QStringLiteral("Ograniczenia")].toInt() & 0x2000, 0);
+    // stacje bez wspólnej linii: komunikat i brak trasy
+    const QJsonObject bez = przez("Warszawa Centralna", "Kraków Główny", "2");
+    EXPECT_TRUE(bez[QStringLiteral("sciezki")].toArray().isEmpty());
+    ASSERT_EQ(bez[QStringLiteral("komunikaty")].toArray().size(), 1);
+    EXPECT_EQ(bez[QStringLiteral("komunikaty")][0][QStringLiteral("tekst")].toString(),
+              QStringLiteral("Błąd - stacje Warszawa Centralna i Kraków Główny Nie leżą na tej samej linii"));
+
+    // czas jazdy: szybka linia 4 zamiast najkrótszej drogi przez linię 8
+    const QJsonObject krotka = przez("Warszawa Centralna", "Kraków Główny", "0");
+    const QJsonObject szybka = przez("Warszawa Centralna", "Kraków Główny", "3");
+    EXPECT_TRUE(linie(szybka).contains(4));
+    EXPECT_FALSE(linie(krotka).contains(4));
+    EXPECT_GT(szybka[QStringLiteral("naglowek")][QStringLiteral("Dlugosc")].toDouble(),
+              krotka[QStringLiteral("naglowek")][QStringLiteral("Dlugosc")].toDouble());
+    EXPECT_EQ(szybka[QStringLiteral("naglowek")][QStringLiteral("IdKryteriumWyboru")].toInt(), 3);
+    EXPECT_NE(szybka[QStringLiteral("naglowek")][QStringLiteral("Ograniczenia")].toInt() & 0x2000, 0);
+    EXPECT_GT(szybka[QStringLiteral("czas")][QStringLiteral("Tr")].toInt(), 0);
+}
+
 TEST(TrasaCli, OminiecieStacjiIVmax)
 {
     const QStringList punkty{QStringLiteral("--start"), QStringLiteral("Warszawa Centralna"), QStringLiteral("--end"),
