@@ -195,9 +195,17 @@ std::string StanSkali::sprawdzZCelem(int kryterium, CzasyZapytan& c)
         if (std::string r = porownajZWzorcowym(a, b, c); !r.empty())
             return r;
         const double nasza = d.siec.Stacje[std::size_t(b)].OdlMin;
-        const double w = wzor[kryterium].licz(a, {b})[std::size_t(b)];
-        if (nasza != w)
-            return opisRoznicy("z celem", a, b, nasza, w);
+        const std::vector<double>& odl = wzor[kryterium].licz(a, {b});
+        if (nasza != odl[std::size_t(b)])
+            return opisRoznicy("z celem", a, b, nasza, odl[std::size_t(b)]);
+        // Każda stacja bliższa niż cel ma najmniejszą odległość (ograniczenie jej nie
+        // odcina), więc jej etykieta też musi się równać odległości Dijkstry.
+        for (int v = 0; v < d.siec.liczbaStacji(); ++v) {
+            const double e = d.siec.Stacje[std::size_t(v)].OdlMin;
+            const double w = odl[std::size_t(v)];
+            if ((w < nasza || e < nasza) && e != w)
+                return opisRoznicy("z celem", a, v, e, w);
+        }
     }
     zmierzNaPrzemian(kryterium, c);
     d.dziennik.clear();

@@ -6,9 +6,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // Przekroczony limit rozmiaru pliku: zapis ma się nie udać z komunikatem
+    // (stary plik zostaje), a nie kończyć programu sygnałem.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taksatura"));
     // przyciski okien dialogowych Qt po polsku

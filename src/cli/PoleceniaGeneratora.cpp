@@ -29,7 +29,10 @@ int polecenieGenerateNetwork(const QStringList& argumenty)
     p.ziarno = ziarno.toULongLong(&ok, 0);
     if (!ok)
         throw BladUzycia(QStringLiteral("--seed: oczekiwano nieujemnej liczby całkowitej, jest \"%1\".").arg(ziarno));
-    const QString wyjscie = a.wartosc(QStringLiteral("out"), kNazwaPlikuSieci);
+    // bez domyślnej nazwy: FDane.bin w folderze roboczym to zwykle prawdziwa sieć
+    const QString wyjscie = a.wartosc(QStringLiteral("out"), QString());
+    if (wyjscie.isEmpty())
+        throw BladUzycia(QStringLiteral("Brak opcji --out PLIK: plik, do którego zapisać wygenerowaną sieć."));
 
     QElapsedTimer czas;
     czas.start();

@@ -10,11 +10,12 @@
 #include "map/Kolory.h"
 #include "map/Rysowanie.h"
 #include "map/Widok.h"
+#include "common/ZapisAtomowy.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <cmath>
 #include <optional>
 
@@ -101,9 +102,14 @@ int polecenieRenderMap(const QStringList& argumenty)
         odswiez(d, k);
     }
 
-    QSaveFile f(*plik);
-    if (!f.open(QIODevice::WriteOnly) || !obraz.save(&f, "PNG") || !f.commit())
-        throw BladOperacji(QStringLiteral("Nie można zapisać pliku %1: %2").arg(*plik, f.errorString()));
+    // obraz najpierw w pamięci, potem cały plik naraz
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!obraz.save(&png, "PNG"))
+        throw BladOperacji(QStringLiteral("Nie można zakodować obrazu PNG."));
+    QString blad;
+    if (!zapiszAtomowo(*plik, png.data(), blad))
+        throw BladOperacji(blad);
 
     wypiszJson(QJsonObject{
         {QStringLiteral("out"), QFileInfo(*plik).absoluteFilePath()},

@@ -2,6 +2,7 @@
 // pociągu na obecnej sieci, usunięcie i zapis nowego pociągu. Te same operacje
 // rdzenia co menu "Plik" i lista pociągów okien.
 
+#include "common/BledyPlikow.h"
 #include "Argumenty.h"
 #include "Polecenia.h"
 #include "WarunkiTrasy.h"
@@ -168,7 +169,7 @@ int trainSave(const QStringList& argumenty)
         QFile f(*plik);
         if (!f.open(QIODevice::ReadOnly))
             throw BladUzycia(
-                QStringLiteral("Nie można odczytać pliku kalendarza \"%1\": %2").arg(*plik, f.errorString()));
+                QStringLiteral("Nie można odczytać pliku kalendarza \"%1\": %2").arg(*plik, opisBleduPliku(f, *plik, false)));
         kalendarzPociagu = kalendarzZJson(f.readAll());
     }
 

@@ -47,7 +47,7 @@ int polecenieSearchBatch(const QStringList& argumenty)
     QString wiersz;
     while (we.readLineInto(&wiersz)) {
         ++nrWiersza;
-        const QStringList pola = wiersz.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList pola = wiersz.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (pola.isEmpty())
             continue;
         bool ok1 = false, ok2 = false;

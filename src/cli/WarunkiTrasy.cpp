@@ -19,8 +19,17 @@ namespace tks::cli {
 
 int InterakcjaCli::wybor(const QString& tytul, const QString& opis, const QStringList& pozycje)
 {
-    if (linia)
-        dodajWybor(int(pozycje.indexOf(QStringLiteral("Linia ") + QString::number(*linia))));
+    if (linia) {
+        const int i = int(pozycje.indexOf(QStringLiteral("Linia ") + QString::number(*linia)));
+        // linia spoza wspólnych to błąd w poleceniu, nie rezygnacja z wyboru
+        if (i < 0)
+            throw BladUzycia(QStringLiteral("Opcja --line: linia %1 nie jest wspólną linią wskazanych stacji "
+                                            "(wspólne: %2).")
+                                 .arg(*linia)
+                                 .arg(QStringList(pozycje).replaceInStrings(QStringLiteral("Linia "), QString())
+                                          .join(QStringLiteral(", "))));
+        dodajWybor(i);
+    }
     return InterakcjaSkryptowa::wybor(tytul, opis, pozycje);
 }
 

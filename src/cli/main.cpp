@@ -8,9 +8,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <unistd.h>
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <map>
+#include <new>
+#include <exception>
 #include <memory>
 
 using namespace tks::cli;
@@ -43,6 +46,9 @@ const char* kPomoc =
 
 int main(int argc, char** argv)
 {
+    // Przekroczony limit rozmiaru pliku: zapis ma się nie udać z komunikatem
+    // (stary plik zostaje), a nie kończyć programu sygnałem.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
     const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0);
     if (rysuje) {
@@ -87,6 +93,12 @@ int main(int argc, char** argv)
         return 2;
     } catch (const BladOperacji& e) {
         wypiszBlad(QString::fromStdString(e.what()));
+        return 1;
+    } catch (const std::bad_alloc&) {
+        wypiszBlad(QStringLiteral("Za mało pamięci, by wykonać polecenie %1.").arg(nazwa));
+        return 1;
+    } catch (const std::exception& e) {
+        wypiszBlad(QStringLiteral("Polecenie %1 przerwane błędem wewnętrznym: %2").arg(nazwa, QString::fromLocal8Bit(e.what())));
         return 1;
     }
 }

@@ -305,4 +305,18 @@ TEST(TrasaCli, ZleDaneToKod2IJednaLinia)
     const Wynik b = uruchom({QStringLiteral("search-batch")}, "0 1 2\n");
     EXPECT_EQ(b.kod, 2);
     EXPECT_TRUE(b.bledy.startsWith(QStringLiteral("Wiersz 1:")));
+    // pola oddzielone tabulatorem też są dobre
+    EXPECT_EQ(uruchom({QStringLiteral("search-batch")}, "0\t1\r\n").kod, 0);
+
+    // --line spoza wspólnych linii (tu 1 i 3) to błąd polecenia, nie rezygnacja z wyboru
+    const QStringList reczny{QStringLiteral("route"), QStringLiteral("--criterion"), QStringLiteral("2"),
+                             QStringLiteral("--start"), QStringLiteral("Warszawa Zachodnia"), QStringLiteral("--end"),
+                             QStringLiteral("Warszawa Włochy")};
+    const Wynik zla = uruchom(reczny + QStringList{QStringLiteral("--line"), QStringLiteral("9")});
+    EXPECT_EQ(zla.kod, 2);
+    EXPECT_TRUE(zla.wyjscie.isEmpty());
+    EXPECT_TRUE(zla.bledy.contains(QStringLiteral("wspólne: 1, 3"))) << zla.bledy.toStdString();
+    const Wynik dobra = uruchom(reczny + QStringList{QStringLiteral("--line"), QStringLiteral("3")});
+    ASSERT_EQ(dobra.kod, 0) << dobra.bledy.toStdString();
+    EXPECT_EQ(linie(QJsonDocument::fromJson(dobra.wyjscie).object()), QSet<int>{3});
 }

@@ -1,14 +1,18 @@
+#include "common/BledyPlikow.h"
 #include "common/Cp1250.h"
 #include "common/Daty.h"
 #include "common/Interakcja.h"
 #include "common/Liczby.h"
 #include "common/Tabela.h"
+#include "common/ZapisAtomowy.h"
 #include "wspolne/DrukQt.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace tks;
 
@@ -197,4 +201,41 @@ TEST(Tabela, ObrazBinarnyZnaSwojaDlugosc)
     // każde obcięcie obrazu jest wykrywane
     for (qsizetype n = 0; n < zuzyte; ++n)
         EXPECT_FALSE(Tabela::zObrazu(b.constData(), n, zuzyte, blad)) << n;
+}
+
+TEST(ZapisAtomowy, PolskieOpisyPrzyczynINienaruszonyStaryPlik)
+{
+    QTemporaryDir k;
+    QString blad;
+    // brak folderu, folder zamiast pliku
+    EXPECT_FALSE(zapiszAtomowo(k.filePath(QStringLiteral("brak/plik.txt")), "x", blad));
+    EXPECT_TRUE(blad.contains(QStringLiteral("nie istnieje"))) << blad.toStdString();
+    EXPECT_FALSE(zapiszAtomowo(k.path(), "x", blad));
+    EXPECT_TRUE(blad.contains(QStringLiteral("to jest folder"))) << blad.toStdString();
+
+    // odczyt: brak pliku i folder
+    QFile brak(k.filePath(QStringLiteral("nie_ma.json")));
+    EXPECT_FALSE(brak.open(QIODevice::ReadOnly));
+    EXPECT_EQ(opisBleduPliku(brak, brak.fileName(), false), QStringLiteral("plik nie istnieje"));
+    QFile folder(k.path());
+    EXPECT_FALSE(folder.open(QIODevice::ReadOnly) && folder.readAll().size() > 0);
+    EXPECT_EQ(opisBleduPliku(folder, k.path(), false), QStringLiteral("to jest folder, nie plik"));
+
+    // limit rozmiaru pliku: zapis się nie udaje, stary plik zostaje w całości
+    const QString plik = k.filePath(QStringLiteral("dane.bin"));
+    ASSERT_TRUE(zapiszAtomowo(plik, QByteArray(100, 'a'), blad));
+    rlimit przed{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &przed), 0);
+    const auto sygnal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit maly = przed;
+    maly.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &maly), 0);
+    const bool udany = zapiszAtomowo(plik, QByteArray(100000, 'b'), blad);
+    setrlimit(RLIMIT_FSIZE, &przed);
+    std::signal(SIGXFSZ, sygnal);
+    EXPECT_FALSE(udany);
+    EXPECT_TRUE(blad.contains(QStringLiteral("błąd zapisu"))) << blad.toStdString();
+    QFile f(plik);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray(100, 'a'));
 }

@@ -236,6 +236,13 @@ TEST_F(BazaSieciTest, KluczePozaTablicaSaBledemZNumeremWiersza)
     EXPECT_TRUE(blad.contains(QStringLiteral("wiersz 2")));
     EXPECT_EQ(s.Stacje.size(), 1u);   // model bez zmian
 
+    // ujemna długość: błąd wczytywania z numerem wiersza, nic nie jest zapisywane
+    wykonaj({"UPDATE OdcinkiDoProgramu SET LpStB = 2, Odleglosc = -7 WHERE LpOdcinka = 1"});
+    EXPECT_FALSE(wczytaj(s, blad));
+    EXPECT_TRUE(blad.contains(QStringLiteral("wiersz 2"))) << blad.toStdString();
+    EXPECT_TRUE(blad.contains(QStringLiteral("Odleglosc = -7 m"))) << blad.toStdString();
+    wykonaj({"UPDATE OdcinkiDoProgramu SET Odleglosc = 7000 WHERE LpOdcinka = 1"});
+
     // koniec, który nie jest liczbą: błąd wiersza, wczytywanie idzie dalej, odcinek pusty i odłączony
     wykonaj({"UPDATE OdcinkiDoProgramu SET LpStB = 2, LpStA = 'zz' WHERE LpOdcinka = 1"});
     Siec t;

@@ -235,4 +235,8 @@ TEST(GeneratorSieci, PolecenieGenerateNetwork)
         EXPECT_FALSE(z.bledy.isEmpty());
         EXPECT_FALSE(QFile::exists(c));
     }
+    // bez --out nic nie jest zapisywane (domyślny FDane.bin nadpisałby sieć w folderze)
+    const auto bez = uruchomCli({QStringLiteral("generate-network"), QStringLiteral("--stations"), QStringLiteral("1500")});
+    EXPECT_EQ(bez.kod, 2);
+    EXPECT_TRUE(bez.bledy.contains(QStringLiteral("--out"))) << bez.bledy.toStdString();
 }

@@ -263,6 +263,19 @@ TEST_F(PlikSieciTest, OdwolaniaPozaTabliceSaOdrzucane)
     s.Stacje[2].NazwaStacji.dl = 200;   // długość większa niż pojemność
     ASSERT_TRUE(ZapiszLinieDoPliku(s, sciezka(), blad));
     EXPECT_FALSE(WczytajLinieZPliku(r, sciezka(), blad));
+
+    // ujemna długość odcinka (wyszukiwanie krążyłoby bez końca) i absurdalna długość
+    for (const std::int32_t dlugosc : {-5000, kMaxDlugoscOdcinka + 1}) {
+        s = pelnaSiec();
+        s.Odcinki[1].Odleglosc = dlugosc;
+        ASSERT_TRUE(ZapiszLinieDoPliku(s, sciezka(), blad));
+        EXPECT_FALSE(WczytajLinieZPliku(r, sciezka(), blad));
+        EXPECT_TRUE(blad.contains(QStringLiteral("odcinek 1 ma długość"))) << blad.toStdString();
+    }
+    s = pelnaSiec();
+    s.Odcinki[1].Odleglosc = kMaxDlugoscOdcinka;
+    ASSERT_TRUE(ZapiszLinieDoPliku(s, sciezka(), blad));
+    EXPECT_TRUE(WczytajLinieZPliku(r, sciezka(), blad)) << blad.toStdString();
 }
 
 TEST_F(PlikSieciTest, BrakPlikuToKomunikatZNazwa)

@@ -1,6 +1,7 @@
 #include "Tabela.h"
 
 #include "Bajty.h"
+#include "BledyPlikow.h"
 #include "ZapisAtomowy.h"
 
 #include <QCollator>
@@ -511,13 +512,15 @@ std::optional<Tabela> Tabela::wczytajZPliku(const QString& sciezka, QString& bla
 {
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly)) {
-        blad = QStringLiteral("Nie można otworzyć pliku \"%1\": %2").arg(sciezka, f.errorString());
+        blad = QStringLiteral("Nie można otworzyć pliku \"%1\": %2").arg(sciezka, opisBleduPliku(f, sciezka, false));
         return std::nullopt;
     }
     QJsonParseError pe;
     const QJsonDocument d = QJsonDocument::fromJson(f.readAll(), &pe);
     if (pe.error != QJsonParseError::NoError || !d.isObject()) {
-        blad = QStringLiteral("Plik \"%1\" jest uszkodzony: %2").arg(sciezka, pe.errorString());
+        blad = pe.error != QJsonParseError::NoError
+                   ? QStringLiteral("Plik \"%1\" jest uszkodzony: błędny zapis JSON (bajt %2).").arg(sciezka).arg(pe.offset)
+                   : QStringLiteral("Plik \"%1\" jest uszkodzony: brak obiektu JSON.").arg(sciezka);
         return std::nullopt;
     }
     QString b;

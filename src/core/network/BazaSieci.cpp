@@ -411,6 +411,11 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
                 o.IdObA = std::int32_t(calkowita(r, QStringLiteral("IdObA"), INT32_MIN, INT32_MAX));
                 o.IdObB = std::int32_t(calkowita(r, QStringLiteral("IdObB"), INT32_MIN, INT32_MAX));
                 o.Odleglosc = std::int32_t(calkowita(r, QStringLiteral("Odleglosc"), INT32_MIN, INT32_MAX));
+                if (o.Odleglosc < 0 || o.Odleglosc > kMaxDlugoscOdcinka)
+                    throw BladWczytywania{QStringLiteral("tabela OdcinkiDoProgramu, wiersz %1 (LpOdcinka %2): "
+                                                         "Odleglosc = %3 m poza zakresem 0..%4 m")
+                                              .arg(n + 1).arg(r.value(QStringLiteral("LpOdcinka")).toString())
+                                              .arg(o.Odleglosc).arg(kMaxDlugoscOdcinka)};
                 o.XA = s.Stacje[std::size_t(a)].Xkm;
                 o.YA = s.Stacje[std::size_t(a)].Ykm;
                 o.XB = s.Stacje[std::size_t(b)].Xkm;

@@ -1,5 +1,6 @@
 #include "PlikSieci.h"
 
+#include "common/BledyPlikow.h"
 #include "common/Bajty.h"
 #include "common/ZapisAtomowy.h"
 
@@ -350,6 +351,9 @@ std::optional<Siec> czytajZawartoscSieci(const QByteArray& jawna, QString& blad)
             const auto& od = s.Odcinki[i];
             if (od.LpStA < 0 || od.LpStA >= ns || od.LpStB < 0 || od.LpStB >= ns)
                 throw BladOdczytu{QStringLiteral("odcinek %1 wskazuje nieistniejącą stację").arg(i)};
+            if (od.Odleglosc < 0 || od.Odleglosc > kMaxDlugoscOdcinka)
+                throw BladOdczytu{QStringLiteral("odcinek %1 ma długość %2 m (dopuszczalna 0..%3 m)")
+                                      .arg(i).arg(od.Odleglosc).arg(kMaxDlugoscOdcinka)};
         }
     } catch (const BladOdczytu& b) {
         blad = b.opis;
@@ -373,12 +377,12 @@ bool WczytajLinieZPliku(Siec& s, const QString& sciezka, QString& blad)
 {
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly)) {
-        blad = QStringLiteral("Nie można otworzyć pliku sieci \"%1\": %2").arg(sciezka, f.errorString());
+        blad = QStringLiteral("Nie można otworzyć pliku sieci \"%1\": %2").arg(sciezka, opisBleduPliku(f, sciezka, false));
         return false;
     }
     QByteArray b = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        blad = QStringLiteral("Błąd odczytu pliku sieci \"%1\": %2").arg(sciezka, f.errorString());
+        blad = QStringLiteral("Błąd odczytu pliku sieci \"%1\": %2").arg(sciezka, opisBleduPliku(f, sciezka, false));
         return false;
     }
     przeksztalcKluczem(b);

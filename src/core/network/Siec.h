@@ -15,6 +15,10 @@ namespace tks {
 inline constexpr double kNieosiagnieta = 1e100;
 inline constexpr double kProgWejscia = 1e110;
 inline constexpr double kWykluczona = 1e150;
+// Najdłuższy odcinek, jaki przyjmuje odczyt sieci (m). Dłuższy albo ujemny to
+// uszkodzone dane: ujemna długość dałaby w wyszukiwaniu cykl bez końca, a
+// absurdalna - profil prędkości na miliardy metrów.
+inline constexpr std::int32_t kMaxDlugoscOdcinka = 1000000;
 
 // Bity atrybutów odcinka (`Cechy`); te same wartości ma maska ograniczeń.
 namespace cechy {

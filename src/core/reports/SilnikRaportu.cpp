@@ -1,12 +1,14 @@
 #include "SilnikRaportu.h"
 
+#include "common/ZapisAtomowy.h"
+
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -242,26 +244,18 @@ bool Raport::drukuj(QPagedPaintDevice& urzadzenie, QString& blad) const
 
 bool Raport::zapiszPdf(const QString& sciezka, QString& blad) const
 {
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly)) {
-        blad = QStringLiteral("Nie można zapisać pliku %1: %2").arg(sciezka, plik.errorString());
-        return false;
-    }
+    // strony najpierw w pamięci, potem cały plik naraz (bez plików uciętych)
+    QBuffer bufor;
+    bufor.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&plik);
+        QPdfWriter pdf(&bufor);
         pdf.setTitle(tytulDokumentu);
         pdf.setCreator(QStringLiteral("Taksatura"));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        if (!drukuj(pdf, blad)) {
-            plik.cancelWriting();
+        if (!drukuj(pdf, blad))
             return false;
-        }
     }
-    if (!plik.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku %1: %2").arg(sciezka, plik.errorString());
-        return false;
-    }
-    return true;
+    return zapiszAtomowo(sciezka, bufor.data(), blad);
 }
 
 } // namespace tks
