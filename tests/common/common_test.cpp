@@ -6,13 +6,12 @@
 #include "common/Tabela.h"
 #include "common/ZapisAtomowy.h"
 #include "wspolne/DrukQt.h"
+#include "wspolne/LimitPliku.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace tks;
 
@@ -224,15 +223,7 @@ TEST(ZapisAtomowy, PolskieOpisyPrzyczynINienaruszonyStaryPlik)
     // limit rozmiaru pliku: zapis się nie udaje, stary plik zostaje w całości
     const QString plik = k.filePath(QStringLiteral("dane.bin"));
     ASSERT_TRUE(zapiszAtomowo(plik, QByteArray(100, 'a'), blad));
-    rlimit przed{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &przed), 0);
-    const auto sygnal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit maly = przed;
-    maly.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &maly), 0);
-    const bool udany = zapiszAtomowo(plik, QByteArray(100000, 'b'), blad);
-    setrlimit(RLIMIT_FSIZE, &przed);
-    std::signal(SIGXFSZ, sygnal);
+    const bool udany = test::zLimitemRozmiaruPliku(4096, [&] { return zapiszAtomowo(plik, QByteArray(100000, 'b'), blad); });
     EXPECT_FALSE(udany);
     EXPECT_TRUE(blad.contains(QStringLiteral("błąd zapisu"))) << blad.toStdString();
     QFile f(plik);

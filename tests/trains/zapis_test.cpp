@@ -8,12 +8,11 @@
 #include "trains/NowyPociag.h"
 #include "trains/PociagTestowy.h"
 #include "trains/TabelePociagu.h"
+#include "wspolne/LimitPliku.h"
 #include "wspolne/WierszeKalendarza.h"
 
 #include <QDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace tks;
 using namespace tks::test;
@@ -459,16 +458,8 @@ TEST_F(Zapis, PrzerwanyZapisZostawiaStaryPlik)
     // pełny dysk w połowie pliku: zapis większy niż 300 bajtów się nie udaje
     d.pociag.ustaw(QStringLiteral("NrPociagu"), QStringLiteral("999"));
     d.pociag.zatwierdz();
-    rlimit przed{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &przed), 0);
-    const auto sygnal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit maly = przed;
-    maly.rlim_cur = 300;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &maly), 0);
     ia.wyczysc();
-    const WynikZapisu w = ZapiszPociagZWynikiem(d, okna);
-    setrlimit(RLIMIT_FSIZE, &przed);
-    std::signal(SIGXFSZ, sygnal);
+    const WynikZapisu w = test::zLimitemRozmiaruPliku(300, [&] { return ZapiszPociagZWynikiem(d, okna); });
 
     EXPECT_EQ(w, WynikZapisu::BladPliku);
     ASSERT_FALSE(ia.zdarzenia().isEmpty());
