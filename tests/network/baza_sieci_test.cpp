@@ -265,6 +265,20 @@ TEST_F(BazaSieciTest, KluczePozaTablicaSaBledemZNumeremWiersza)
     EXPECT_TRUE(blad.contains(QStringLiteral("LpStacji"))) << blad.toStdString();
 }
 
+TEST_F(BazaSieciTest, ZarzadcyWKolejnosciLiczbowejTakzeZKluczamiTekstowymi)
+{
+    // klucze bez typu: tekst '5' baza porządkuje za liczbami, więc ostatni wiersz nie ma największego klucza
+    wykonaj({"DROP TABLE Zarzadcy", "CREATE TABLE Zarzadcy (Id, Nazwa)",
+             "INSERT INTO Zarzadcy VALUES (1, 'KZT ZLT S.A.'), (2, 'Inny Zarządca Sp. z o.o.'), (12, 'Dwunasty'), "
+             "('5', 'Piąty')"});
+    Siec s;
+    QString blad;
+    ASSERT_TRUE(wczytaj(s, blad)) << blad.toStdString();
+    ASSERT_EQ(s.Zarzadcy.size(), 13u);
+    EXPECT_EQ(s.Zarzadcy[12].tekst(), QStringLiteral("Dwunasty"));
+    EXPECT_EQ(s.Zarzadcy[5].tekst(), QStringLiteral("Piąty"));
+}
+
 TEST_F(BazaSieciTest, StawkaPozaZakresemJestBledem)
 {
     wykonaj({"INSERT INTO Cennik VALUES (1, 'P', 70)"});

@@ -112,13 +112,17 @@ std::size_t rozmiarWgKlucza(const Wiersze& w, const QString& tabela, const QStri
 {
     if (w.empty())
         return 0;
+    // Wiersze są posortowane po kluczu, więc ostatni ma największy; największy
+    // liczony wprost nie zależy od tego, jak baza porównuje klucze (np. tekstowe).
+    double najwiekszy = 0;
     for (std::size_t i = 0; i < w.size(); ++i) {
         const double k = w[i].value(kol).toDouble();
         if (k < 0 || k > 1000000 || k != std::floor(k))
             throw BladWczytywania{QStringLiteral("tabela %1, wiersz %2: klucz %3 = %4 poza dopuszczalnym zakresem")
                                       .arg(tabela).arg(i + 1).arg(kol, w[i].value(kol).toString())};
+        najwiekszy = std::max(najwiekszy, k);
     }
-    return std::size_t(w.back().value(kol).toDouble()) + 1;
+    return std::size_t(najwiekszy) + 1;
 }
 
 void wypelnijTabele(Tabela& t, const Wiersze& w)
@@ -254,6 +258,7 @@ bool WczytajLinieZBazy(Siec& siec, QSqlDatabase& baza, Interakcja& interakcja, Q
 
         // 3. zarządcy
         Wiersze zarz = zapytanie(baza, QStringLiteral("Select * from Zarzadcy Order by Id"));
+        sortuj(zarz, {QStringLiteral("Id")});   // kolejność liczbowa także przy kluczach tekstowych
         s.Zarzadcy.assign(rozmiarWgKlucza(zarz, QStringLiteral("Zarzadcy"), QStringLiteral("Id")), {});
         for (const auto& r : zarz)
             s.Zarzadcy[std::size_t(r.value(QStringLiteral("Id")).toDouble())].ustaw(tekst(r, QStringLiteral("Nazwa")).left(150));
