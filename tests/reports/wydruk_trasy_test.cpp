@@ -120,6 +120,11 @@ TEST(WydrukTrasy, LinieOpisuWKolejnosciIZWarunkami)
                                    "Kryterium wyboru trasy : najtańsza", "Długość trasy : 1 234,500 km",
                                    "Wyliczona cena: 1 234 567,89 zł", "Terminy kursowania: W dni robocze",
                                    "oprócz 24.12", ""}));
+    // opis z samych końców linii (ręcznie poprawiony plik): bez linii terminów
+    p.ustaw(QStringLiteral("Kursuje"), QStringLiteral("\r\n\r\n"));
+    w = PrzygotujWydruk(t.d, 2);
+    EXPECT_EQ(w.opis.last(), QString());
+    EXPECT_EQ(w.opis[w.opis.size() - 2], QStringLiteral("Wyliczona cena: 1 234 567,89 zł"));
 }
 
 TEST(WydrukTrasy, WydrukZaczynaOdCalejTabeliWKolejnosciTrasy)

@@ -67,6 +67,22 @@ TEST_F(Zapis, IdentyfikatoryZListy)
     EXPECT_TRUE(UsunPociag(d, 2, QStringLiteral("N2")));
     trasaAD();
     EXPECT_EQ(zapiszNowy(), 2);
+
+    // zgubiona lista: numery pociągów, które mają jeszcze pliki, nie są wydawane ponownie
+    ASSERT_TRUE(QFile::remove(plikListy()));
+    d.pociag.listaOtwarta = false;
+    EXPECT_EQ(NoweId(d), 3);
+    const QByteArray naglowek2 = tresc(plik("Naglowek", 2));
+    EXPECT_EQ(zapiszNowy(), 3);
+    EXPECT_EQ(tresc(plik("Naglowek", 2)), naglowek2);
+
+    // najwyższy możliwy numer zajęty: komunikat zamiast cichej porażki
+    lista({2147483647});
+    d.pociag.listaOtwarta = false;
+    ia.wyczysc();
+    EXPECT_EQ(NoweId(d), 0);
+    ASSERT_FALSE(ia.zdarzenia().isEmpty());
+    EXPECT_TRUE(ia.zdarzenia().back().tekst.startsWith(QStringLiteral("Nie ma wolnego numeru pociągu")));
 }
 
 TEST_F(Zapis, PierwszyZapisTworzyPlikiIWierszListy)

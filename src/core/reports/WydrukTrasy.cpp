@@ -131,8 +131,10 @@ WydrukTrasy PrzygotujWydruk(Droga& d, int poziom)
         QStringList linie = kursuje.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
         while (!linie.isEmpty() && linie.last().isEmpty())
             linie.removeLast();
-        linie[0] = QStringLiteral("Terminy kursowania: ") + linie.value(0);
-        o << linie;
+        if (!linie.isEmpty()) {   // opis z samych końców linii nie daje linii
+            linie[0] = QStringLiteral("Terminy kursowania: ") + linie[0];
+            o << linie;
+        }
     }
     o << QString();
     const QVariant pelna = pole(d, "WycenaPelna");

@@ -11,8 +11,10 @@
 #include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace tks {
@@ -251,6 +253,20 @@ int NoweId(Droga& d)
     int najwyzszy = 0;
     for (int w = 0; w < l.liczbaWierszy(); ++w)
         najwyzszy = std::max(najwyzszy, l.calkowita(w, QStringLiteral("IdPociagu")));
+    // Pociąg, którego nie ma na liście (lista zgubiona albo odtworzona), ma jeszcze
+    // pliki: jego numer też jest zajęty, inaczej nowy pociąg nadpisałby jego pliki.
+    static const QRegularExpression wzorNaglowka(QStringLiteral("^Naglowek_(\\d{1,10})\\.cds$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    for (const QString& plik : QDir(katalogPociagow(d)).entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = wzorNaglowka.match(plik);
+        if (m.hasMatch())
+            najwyzszy = int(std::max<qint64>(najwyzszy, std::min<qint64>(m.captured(1).toLongLong(), INT32_MAX)));
+    }
+    if (najwyzszy >= INT32_MAX) {
+        d.interakcja.komunikat(QStringLiteral("Nie ma wolnego numeru pociągu (najwyższy zajęty to %1).").arg(najwyzszy),
+                               kBlad, Ikona::Blad);
+        return 0;
+    }
     return najwyzszy + 1;
 }
 
