@@ -78,6 +78,8 @@ int polecenieRenderMap(const QStringList& argumenty)
             throw BladUzycia(QStringLiteral("Opcja --centre: oczekiwano \"X,Y\" (metry płaszczyzny mapy)."));
         srodek = TPunkt{liczbaRzeczywista(QStringLiteral("centre"), xy[0]),
                         liczbaRzeczywista(QStringLiteral("centre"), xy[1])};
+        if (!(std::abs(srodek->x) <= 1e8 && std::abs(srodek->y) <= 1e8))
+            throw BladUzycia(QStringLiteral("Opcja --centre: współrzędne poza zakresem ±100 000 000 m."));
     }
 
     auto sesja = przygotujTrase(a);

@@ -7,6 +7,8 @@
 #include "wspolne/DrukQt.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -93,6 +95,32 @@ TEST_F(Ustawienia, SrodekZPliku)
     WczytajUstawienia(d);
     EXPECT_DOUBLE_EQ(d.widok.WspXSrodka, 600000.75);
     EXPECT_DOUBLE_EQ(d.widok.WspYSrodka, 250000.25);   // kropka: domyślny środek
+
+    // środek daleko poza każdą siecią: środek domyślny w obu osiach
+    plik("[Ustawienia]\nWspXSrodka=600000\nWspYSrodka=1e200\n");
+    WczytajUstawienia(d);
+    EXPECT_DOUBLE_EQ(d.widok.WspXSrodka, d.siec.SrodekDomyslny.x);
+    EXPECT_DOUBLE_EQ(d.widok.WspYSrodka, 250000.25);
+}
+
+TEST_F(Ustawienia, PlikWStronieKodowejWindowsINieczytelnyPlik)
+{
+    // komentarz z polskimi literami w CP1250 przechodzi przez zapis bez zniekształceń
+    plik("; Ustawienia stanowiska \xb3\xf3" "d\x9f\r\n[Ustawienia]\r\nPowiekszenie=2\r\n");
+    WczytajUstawienia(d);
+    EXPECT_EQ(d.widok.zoom, 20000);
+    ASSERT_TRUE(ZapiszUstawienia(d));
+    EXPECT_TRUE(QString::fromUtf8(tresc()).startsWith(QStringLiteral("; Ustawienia stanowiska łódź\n")))
+        << tresc().toStdString();
+
+    // plik, którego nie da się przeczytać (tu folder), nie jest nadpisywany: błąd z nazwą
+    d.plikUstawien = katalog.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(d.plikUstawien));
+    ia.wyczysc();
+    EXPECT_FALSE(ZapiszUstawienia(d));
+    ASSERT_FALSE(ia.zdarzenia().isEmpty());
+    EXPECT_TRUE(ia.zdarzenia().back().tekst.contains(QStringLiteral("folder.ini"))) << ia.zdarzenia().back().tekst.toStdString();
+    EXPECT_TRUE(QFileInfo(d.plikUstawien).isDir());
 }
 
 TEST_F(Ustawienia, ZapisZPrzecinkiemIOdczytTychSamychWartosci)

@@ -185,6 +185,16 @@ TEST(Tabela, PlikJsonZachowujeTypyNullIKolejnosc)
     f.write("{\"format\":\"taksatura-tabela\",");
     f.close();
     EXPECT_FALSE(Tabela::wczytajZPliku(p, blad));
+    EXPECT_TRUE(blad.contains(QStringLiteral("błędny zapis JSON"))) << blad.toStdString();
+    // data poza latami kalendarza: plik uszkodzony, a sama zamiana daje datę nieważną
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{\"format\":\"taksatura-tabela\",\"wersja\":1,\"kolumny\":[{\"nazwa\":\"D\",\"typ\":\"datetime\"}],"
+            "\"wiersze\":[[1e300]]}");
+    f.close();
+    EXPECT_FALSE(Tabela::wczytajZPliku(p, blad));
+    EXPECT_FALSE(dataZDnia(1e300).isValid());
+    EXPECT_FALSE(dataCzasZDnia(-1e300).isValid());
+    EXPECT_EQ(dataZDnia(43444), QDate(2018, 12, 10));
 }
 
 TEST(Tabela, ObrazBinarnyZnaSwojaDlugosc)

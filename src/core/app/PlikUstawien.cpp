@@ -1,10 +1,12 @@
 #include "PlikUstawien.h"
 
+#include "common/Cp1250.h"
 #include "common/Liczby.h"
 #include "common/ZapisAtomowy.h"
 
 #include <QLocale>
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <cmath>
 
@@ -33,9 +35,22 @@ bool rowne(const QString& a, const QString& b) { return a.compare(b, Qt::CaseIns
 PlikUstawien::PlikUstawien(const QString& sciezka) : sciezka_(sciezka)
 {
     QFile f(sciezka);
-    if (!f.open(QIODevice::ReadOnly))
-        return;   // brak pliku: same wartości domyślne
-    QString t = QString::fromUtf8(f.readAll());
+    if (!f.open(QIODevice::ReadOnly)) {
+        // brak pliku: same wartości domyślne; plik, którego nie da się przeczytać,
+        // nie jest potem nadpisywany samymi kluczami tego programu
+        nieczytelny_ = f.exists();
+        return;
+    }
+    const QByteArray dane = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        nieczytelny_ = true;
+        return;
+    }
+    // UTF-8, a plik zapisany po staremu w stronie kodowej Windows: CP1250
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString t = utf8(dane);
+    if (utf8.hasError())
+        t = zCp1250(dane);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     linie_ = t.split(QLatin1Char('\n'));
     if (!linie_.isEmpty() && linie_.last().isEmpty())
@@ -166,6 +181,10 @@ void PlikUstawien::zapiszLogiczna(const QString& sekcja, const QString& k, bool 
 
 bool PlikUstawien::zapisz(QString& blad)
 {
+    if (nieczytelny_) {
+        blad = QStringLiteral("Nie można odczytać pliku ustawień \"%1\", więc nie został nadpisany.").arg(sciezka_);
+        return false;
+    }
     QByteArray dane;
     for (const QString& l : linie_)
         dane += l.toUtf8() + '\n';

@@ -45,6 +45,7 @@ private:
 
     QString sciezka_;
     QStringList linie_;
+    bool nieczytelny_ = false;   // plik jest, ale nie dał się przeczytać
 };
 
 // Tekst liczby rzeczywistej z przecinkiem, bez grupowania, najkrótszy

@@ -14,6 +14,8 @@ const QString kInne = QStringLiteral("Inne");
 // Największe powiększenie osiągalne przyciskami (8192x); większa wartość z
 // pliku przepełniłaby licznik.
 constexpr std::int64_t kNajwiekszePowiekszenie = 81920000;
+// Najdalszy przyjmowany środek mapy (m od początku płaszczyzny mapy; kraj ma ok. 10^6 m).
+constexpr double kNajdalszySrodek = 1e8;
 } // namespace
 
 void WczytajUstawienia(Droga& d)
@@ -30,6 +32,11 @@ void WczytajUstawienia(Droga& d)
     d.widok.zoom = zoom;
     d.widok.WspXSrodka = u.rzeczywista(kUstawienia, QStringLiteral("WspXSrodka"), d.siec.SrodekDomyslny.x);
     d.widok.WspYSrodka = u.rzeczywista(kUstawienia, QStringLiteral("WspYSrodka"), d.siec.SrodekDomyslny.y);
+    // środek daleko poza każdą siecią (ręcznie poprawiony plik): środek domyślny
+    if (!(std::abs(d.widok.WspXSrodka) <= kNajdalszySrodek && std::abs(d.widok.WspYSrodka) <= kNajdalszySrodek)) {
+        d.widok.WspXSrodka = d.siec.SrodekDomyslny.x;
+        d.widok.WspYSrodka = d.siec.SrodekDomyslny.y;
+    }
 }
 
 bool ZapiszUstawienia(Droga& d)

@@ -15,10 +15,17 @@ double dzienZDatyCzasu(const QDateTime& dt)
     return dzienZDaty(dt.date()) + (t.msecsSinceStartOfDay() / 86400000.0);
 }
 
-QDate dataZDnia(double dzien) { return kEpoka.addDays(static_cast<qint64>(std::floor(dzien))); }
+QDate dataZDnia(double dzien)
+{
+    if (!(std::abs(dzien) <= kNajdalszyDzien))
+        return {};
+    return kEpoka.addDays(static_cast<qint64>(std::floor(dzien)));
+}
 
 QDateTime dataCzasZDnia(double dzien)
 {
+    if (!(std::abs(dzien) <= kNajdalszyDzien))
+        return {};
     const double cale = std::floor(dzien);
     const auto ms = static_cast<int>(std::llround((dzien - cale) * 86400000.0));
     return QDateTime(kEpoka.addDays(static_cast<qint64>(cale)), QTime(0, 0).addMSecs(ms));

@@ -6,6 +6,10 @@
 
 namespace tks {
 
+// Największy co do wartości numer dnia traktowany jako data (rok 9999 to ok. 2,96 mln);
+// dalszy numer (np. z uszkodzonego pliku) daje datę nieważną.
+inline constexpr double kNajdalszyDzien = 2958465.0;
+
 double dzienZDaty(const QDate& d);
 double dzienZDatyCzasu(const QDateTime& dt);
 QDate dataZDnia(double dzien);

@@ -2,6 +2,7 @@
 
 #include "Bajty.h"
 #include "BledyPlikow.h"
+#include "Daty.h"
 #include "ZapisAtomowy.h"
 
 #include <QCollator>
@@ -476,8 +477,13 @@ std::optional<Tabela> Tabela::zJson(const QJsonObject& o, QString& blad)
                 break;
             }
             case TypPola::Rzeczywista:
-            case TypPola::DataCzas:
                 zgodny = v.isDouble();
+                if (zgodny)
+                    wiersz[i] = v.toDouble();
+                break;
+            case TypPola::DataCzas:
+                // numer dnia daty z lat 100..9999
+                zgodny = v.isDouble() && std::abs(v.toDouble()) <= kNajdalszyDzien;
                 if (zgodny)
                     wiersz[i] = v.toDouble();
                 break;
