@@ -73,6 +73,16 @@ Tabela kalendarzZJson(const QByteArray& json)
         sprawdzKlucze(z, {QStringLiteral("od"), QStringLiteral("do"), QStringLiteral("d")}, QStringLiteral("w zakresie nr %1").arg(i + 1));
         const QDate od = dataZPola(z.value(QStringLiteral("od")), gdzie + QStringLiteral(", pole \"od\""));
         const QDate doDnia = dataZPola(z.value(QStringLiteral("do")), gdzie + QStringLiteral(", pole \"do\""));
+        if (od > doDnia)
+            throw BladUzycia(gdzie + QStringLiteral(": data \"od\" (%1) jest późniejsza niż \"do\" (%2).")
+                                         .arg(od.toString(Qt::ISODate), doDnia.toString(Qt::ISODate)));
+        // zakresy dzielą okres: dzień należy najwyżej do jednego
+        for (int j = 0; j < i; ++j) {
+            const QDate odJ = QDate::fromString(tz[j][QStringLiteral("od")].toString(), Qt::ISODate);
+            const QDate doJ = QDate::fromString(tz[j][QStringLiteral("do")].toString(), Qt::ISODate);
+            if (od <= doJ && odJ <= doDnia)
+                throw BladUzycia(gdzie + QStringLiteral(" nachodzi na zakres nr %1.").arg(j + 1));
+        }
         const QJsonArray dd = z.value(QStringLiteral("d")).toArray();
         if (!z.value(QStringLiteral("d")).isArray() || dd.size() != 8)
             throw BladUzycia(gdzie + QStringLiteral(": pole \"d\" musi być tablicą ośmiu liczb D1..D8."));

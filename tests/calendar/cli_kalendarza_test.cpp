@@ -84,6 +84,9 @@ TEST(PolecenieCalendar, ZleDaneToKod2IJednaLinia)
         R"({"marks":{"2018-05-01":2}})",
         R"({"marks":{"jutro":1}})",
         R"({"zakresy":[]})",
+        R"({"ranges":[{"od":"2018-06-01","do":"2018-01-01","d":[1,1,1,1,1,1,1,2]}]})",   // od po do
+        R"({"ranges":[{"od":"2017-12-10","do":"2018-03-01","d":[1,1,1,1,1,0,0,2]},)"
+        R"({"od":"2018-03-01","do":"2018-12-08","d":[1,1,1,1,1,1,1,2]}]})",              // wspólny dzień
     };
     for (const QByteArray& dane : zle) {
         SCOPED_TRACE(dane.toStdString());
