@@ -355,6 +355,22 @@ TEST_F(Zapis, UszkodzonyPlikNieZmieniaNiczegoWPamieci)
     EXPECT_EQ(stacjeTrasy(), elementy);
     EXPECT_EQ(punkty(), (std::vector<int>{A, E, D}));
 
+    // punkt trasy z rodzajem spoza 1..3 albo absurdalnym numerem grupy
+    for (const auto& [kolumna, wartosc] : {std::pair{"Rodzaj", 9}, std::pair{"NrGrupy", 2147483647}}) {
+        QString b;
+        auto g = Tabela::wczytajZPliku(plik("GlowneStacje", 2), b);
+        ASSERT_TRUE(g) << b.toStdString();
+        g->ustaw(0, QString::fromLatin1(kolumna), wartosc);
+        ASSERT_TRUE(g->zapiszDoPliku(plik("GlowneStacje", 1), b));
+        ia.wyczysc();
+        EXPECT_FALSE(WczytajPociag(d, 1));
+        ASSERT_EQ(ia.zdarzenia().size(), 1);
+        EXPECT_TRUE(ia.zdarzenia()[0].tekst.contains(QString::fromLatin1(kolumna) + QStringLiteral(" = ")))
+            << ia.zdarzenia()[0].tekst.toStdString();
+        EXPECT_EQ(d.pociag.Naglowek, naglowek);
+        EXPECT_EQ(punkty(), (std::vector<int>{A, E, D}));
+    }
+
     // kolumna złego typu (numer jako liczba) też jest uszkodzeniem
     Tabela n(QStringLiteral("Naglowek"), {{QStringLiteral("IdPociagu"), TypPola::Calkowita},
                                             {QStringLiteral("NrPociagu"), TypPola::Calkowita}});

@@ -4,6 +4,7 @@
 
 #include "TabelePociagu.h"
 #include "app/Droga.h"
+#include "routing/Trasa.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,6 +98,23 @@ std::optional<TabeleZPlikow> wczytajPlikiPociagu(const Droga& d, int id, QString
         if (!wczytana)
             return std::nullopt;
         *t = std::move(*wczytana);
+    }
+    // Punkty trasy: rodzaj i numer grupy sterują odtworzeniem trasy, więc wartości
+    // spoza zakresu (ręcznie poprawiony plik) to plik uszkodzony.
+    const Tabela& g = w.GlowneStacje;
+    const auto uszkodzony = [&](const QString& opis) {
+        blad = QStringLiteral("Plik \"%1\" jest uszkodzony: %2.").arg(plikTabeliPociagu(d, QStringLiteral("GlowneStacje"), id), opis);
+        return std::nullopt;
+    };
+    if (g.liczbaWierszy() > kMaxPunktowTrasy)
+        return uszkodzony(QStringLiteral("%1 punktów trasy (najwyżej %2)").arg(g.liczbaWierszy()).arg(kMaxPunktowTrasy));
+    for (int r = 0; r < g.liczbaWierszy(); ++r) {
+        const QVariant rodzaj = g.wartosc(r, QStringLiteral("Rodzaj"));
+        if (rodzaj.isValid() && (rodzaj.toInt() < kPunktPoczatkowy || rodzaj.toInt() > kPunktKoncowy))
+            return uszkodzony(QStringLiteral("wiersz %1: Rodzaj = %2 (dozwolone 1, 2, 3)").arg(r + 1).arg(rodzaj.toInt()));
+        const QVariant grupa = g.wartosc(r, QStringLiteral("NrGrupy"));
+        if (grupa.isValid() && (grupa.toInt() < 0 || grupa.toInt() > kMaxPunktowTrasy))
+            return uszkodzony(QStringLiteral("wiersz %1: NrGrupy = %2 (dozwolone 0..%3)").arg(r + 1).arg(grupa.toInt()).arg(kMaxPunktowTrasy));
     }
     return w;
 }

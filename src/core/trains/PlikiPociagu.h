@@ -13,6 +13,10 @@ namespace tks {
 
 class Droga;
 
+// Najwięcej punktów trasy w pliku pociągu (i największy numer grupy). Więcej to
+// plik uszkodzony: odtworzenie takiej trasy trwałoby minuty.
+inline constexpr int kMaxPunktowTrasy = 1000;
+
 // Folder pociągów: katalogProgramu + "Pociagi/".
 QString katalogPociagow(const Droga& d);
 // Plik tabeli pociągu: "Pociagi/" + prefiks + "_" + id + ".cds", np. "Naglowek_12.cds".
