@@ -73,18 +73,25 @@ void PrzeliczPonownieDroge(Droga& d)
                    ostatni.Rodzaj == kPunktKoncowy ? d.siec.nazwaStacji(ostatni.LpStacji) : QStringLiteral(""));
     d.pociag.zatwierdz();
 
-    for (std::size_t a = 1; a < t.GlowneStacje.size(); ++a) {
-        const int od = t.GlowneStacje[a - 1].LpStacji;
-        const int doSt = t.GlowneStacje[a].LpStacji;
-        if (!ObliczMinOdleglosci(d, od, doSt, t.GlowneStacje[a].NrLinii))
-            break;
-        OznaczMinDroge(d, od, doSt, false, int(a), t.GlowneStacje[a].NrGrupy);
+    {
+        struct Odlozenie {
+            bool& f;
+            ~Odlozenie() { f = false; }
+        } odlozenie{t.WycenaOdlozona = true};
+        for (std::size_t a = 1; a < t.GlowneStacje.size(); ++a) {
+            const int od = t.GlowneStacje[a - 1].LpStacji;
+            const int doSt = t.GlowneStacje[a].LpStacji;
+            if (!ObliczMinOdleglosci(d, od, doSt, t.GlowneStacje[a].NrLinii))
+                break;
+            OznaczMinDroge(d, od, doSt, false, int(a), t.GlowneStacje[a].NrGrupy);
+        }
     }
+    // Wycena całej trasy (jak po ostatnim odcinku drogi).
+    ObliczMinParametry(d);
 
     // Bez żadnego elementu trasy nagłówek nie może zachować długości i ceny
     // trasy, której już nie ma: wycena pustej trasy i zerowa cena przejazdu.
     if (t.Sciezki.empty()) {
-        ObliczMinParametry(d);
         d.pociag.ustaw(QStringLiteral("CenaPrzejazdu"), d.wycena.cenaTrasy);
         d.pociag.ustaw(QStringLiteral("DlugoscWycen"), d.wycena.dlugoscWycen);
         d.pociag.zatwierdz();

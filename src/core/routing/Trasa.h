@@ -114,6 +114,11 @@ struct Trasa {
     QVariant SumDroga;                            // "sum(Dlugosc)"
     int PoziomPodgladu = 0;                       // poziom ostatniego WyznaczTrase
     bool StawkaIUwagiWidoczne = false;            // kolumny "Stawka" i "Uwagi" siatki podglądu
+
+    // Przeliczanie całej trasy: odcinki drogi bez wyceny po każdym, jedna wycena na końcu
+    // (wycena liczy wszystko od nowa, więc wynik jest ten sam, a czas nie rośnie
+    // z kwadratem liczby punktów trasy).
+    bool WycenaOdlozona = false;
 };
 
 } // namespace tks

@@ -396,7 +396,8 @@ void OznaczMinDroge(Droga& d, int od, int doSt, bool odwrotnie, int lpDrogi, int
         c = p;
     }
     dopiszDziennik(d, QStringLiteral("Oznaczanie drogi "), zegar);
-    ObliczMinParametry(d);
+    if (!d.trasa.WycenaOdlozona)
+        ObliczMinParametry(d);
 }
 
 void ZdejmOznaczenieMinDrogi(Droga& d, int nrGrupy)
