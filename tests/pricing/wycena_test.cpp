@@ -4,6 +4,8 @@
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
+#include "routing/Przeliczanie.h"
+#include "routing/Wyszukiwanie.h"
 #include "wspolne/DrogaTestowa.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +82,44 @@ TEST(Wycena, KazdaGrupaZaokraglanaOsobno)
     EXPECT_DOUBLE_EQ(jedna.cena(), 20.01);
     EXPECT_DOUBLE_EQ(jedna.pole("DlugoscWycen").toDouble(), 2.0);
     EXPECT_DOUBLE_EQ(jedna.pole("Dlugosc").toDouble(), 3.0);
+}
+
+TEST(Wycena, PrzeliczenieTrasyJakWycenaPoKazdymOdcinkuDrogi)
+{
+    // trzy odcinki drogi przez dwa punkty pośrednie, różne stawki, grupy i element bez stawki
+    const std::vector<Odc> odc{{1200, 1, 10004, "A"}, {800, 1, 10004, "B"}, {1500, 2, 0},
+                               {700, 2, 12000},       {900, 3, 15230},       {1100, 3, 15230, "C"}};
+    Ciag a(odc);
+    ASSERT_TRUE(OznaczStart(a.d, a.st.front()));
+    ASSERT_TRUE(OznaczMeta(a.d, a.st.back()));
+    ASSERT_TRUE(OznaczPP(a.d, a.st[2]));
+    ASSERT_TRUE(OznaczPP(a.d, a.st[4]));
+    PrzeliczPonownieDroge(a.d);
+
+    // te same odcinki drogi oznaczane po kolei, z wyceną po każdym
+    Ciag b(odc);
+    b.d.trasa.GlowneStacje = a.d.trasa.GlowneStacje;
+    b.d.trasa.LicznikGrup = a.d.trasa.LicznikGrup;
+    const auto& P = b.d.trasa.GlowneStacje;
+    for (std::size_t i = 1; i < P.size(); ++i) {
+        ASSERT_TRUE(ObliczMinOdleglosci(b.d, P[i - 1].LpStacji, P[i].LpStacji, P[i].NrLinii));
+        OznaczMinDroge(b.d, P[i - 1].LpStacji, P[i].LpStacji, false, int(i), P[i].NrGrupy);
+    }
+    ASSERT_EQ(a.t().Sciezki.size(), b.t().Sciezki.size());
+    for (std::size_t i = 0; i < a.t().Sciezki.size(); ++i) {
+        const TSciezka& x = a.t().Sciezki[i];
+        const TSciezka& y = b.t().Sciezki[i];
+        EXPECT_EQ(x.LpOdcinka, y.LpOdcinka);
+        EXPECT_EQ(x.Stawka, y.Stawka);
+        EXPECT_EQ(x.Cena, y.Cena);
+        EXPECT_EQ(x.Grupa, y.Grupa);
+        EXPECT_EQ(x.Uwagi, y.Uwagi);
+    }
+    for (const char* pole : {"Dlugosc", "CenaPrzejazdu", "CenaWyliczona", "DlugoscWycen", "WycenaPelna",
+                             "StacjaPoczatkowa", "StacjaKoncowa", "Ograniczenia"})
+        EXPECT_EQ(a.pole(pole), b.pole(pole)) << pole;
+    EXPECT_EQ(a.d.wycena.Tr, b.d.wycena.Tr);
+    EXPECT_FALSE(a.t().WycenaOdlozona);
 }
 
 TEST(Wycena, ElementBezStawkiIObcyZarzad)
