@@ -109,7 +109,7 @@ void TFrmDroga::budujMenu()
                                  QStringLiteral("Wg &odcinków")};
     menuDrukuj = mb->addMenu(QStringLiteral("&Drukuj"));
     menuDrukuj->setObjectName(QStringLiteral("Drukuj1"));
-    QMenu* mapka = menuDrukuj->addMenu(QStringLiteral("&Mapka"));
+    QMenu* mapka = menuMapka = menuDrukuj->addMenu(QStringLiteral("&Mapka"));
     mapka->setObjectName(QStringLiteral("Mapka1"));
     const QStringList mapki = {QStringLiteral("&Cała"), QStringLiteral("&Okno"), QStringLiteral("&Dopasuj do trasy")};
     for (int i = 0; i < mapki.size(); ++i)
