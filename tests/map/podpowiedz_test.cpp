@@ -10,19 +10,15 @@
 namespace tks::test {
 namespace {
 
-constexpr int W = 800;
-constexpr int H = 600;
+constexpr int W = kSzerWidoku;
+constexpr int H = kWysWidoku;
 
-class Podpowiedz : public ::testing::Test {
+class Podpowiedz : public ::testing::Test, public WidokTestowy {
 protected:
     void SetUp() override
     {
         Siec& s = d->siec;
-        s.SrodekDomyslny = {500000, 400000};
-        d->widok.zoom = 40000;
-        d->widok.WspXSrodka = 500000;
-        d->widok.WspYSrodka = 400000;
-        UstalSkale(d->widok, W, H, s.SrodekDomyslny);
+        ustawZoom(40000);
         s.Zarzadcy.resize(3);
         s.Zarzadcy[1].ustaw(QStringLiteral("KZT ZLT S.A."));
         s.Zarzadcy[2].ustaw(QStringLiteral("Magistrala Wschodnia Sp. z o.o."));
@@ -36,13 +32,7 @@ protected:
         d->kontrolki.idRodzajuStawki = 1;
         d->kontrolki.lpZakresuBr = 1;
     }
-    int stacja(const QString& nazwa, int x, int y)
-    {
-        const TPunkt p = pktkm(d->widok, x, y);
-        return dodajStacje(d->siec, nazwa, p.x, p.y);
-    }
     TOdcinek& odc() { return d->siec.Odcinki[std::size_t(o)]; }
-    DrogaTestowa d;
     int a = -1, b = -1, o = -1;
 };
 
