@@ -12,6 +12,7 @@
 #include "wspolne/WierszeKalendarza.h"
 
 #include <QDir>
+#include <map>
 #include <gtest/gtest.h>
 
 using namespace tks;
@@ -509,6 +510,37 @@ TEST_F(Zapis, PrzerwanyZapisZostawiaStaryPlik)
     ASSERT_TRUE(MenuZapiszZmiany(d, okna));
     ASSERT_TRUE(WczytajPociag(d, 1));
     EXPECT_EQ(d.pociag.pole(QStringLiteral("NrPociagu")).toString(), QStringLiteral("999"));
+}
+
+TEST_F(Zapis, NieudanyZapisJednegoPlikuNieZmieniaZadnego)
+{
+    trasaAD();
+    // dni robocze i 40 sobót dodatkowo: plik kalendarza większy niż nagłówek
+    Tabela k = nowaTabelaKalendarz();
+    dodajZakres(k, QDate(2017, 12, 10), QDate(2018, 12, 8), "11111002");
+    for (int i = 0; i < 40; ++i)
+        dodajOznaczenie(k, QDate(2017, 12, 16).addDays(7 * i), 1);
+    WczytajKalendarz(d, k);
+    ASSERT_EQ(zapiszNowy(), 1);
+    std::map<QString, QByteArray> stare;
+    for (const char* n : {"Naglowek", "PociagStacje", "GlowneStacje", "OdcinkiZabronione", "StacjeZabronione", "Kalendarz"})
+        stare[QString::fromLatin1(n)] = tresc(plik(n, 1));
+    qsizetype najwiekszy = 0;
+    for (const auto& [n, t] : stare)
+        najwiekszy = std::max(najwiekszy, t.size());
+    const qsizetype naglowek = stare[QStringLiteral("Naglowek")].size();
+    ASSERT_GT(najwiekszy, naglowek + 200);
+
+    // nagłówek zmieściłby się w limicie, największy plik już nie: żaden plik się nie zmienia
+    d.pociag.ustaw(QStringLiteral("NrPociagu"), QStringLiteral("998"));
+    d.pociag.zatwierdz();
+    const WynikZapisu w =
+        test::zLimitemRozmiaruPliku(rlim_t(naglowek + 100), [&] { return ZapiszPociagZWynikiem(d, okna); });
+    EXPECT_EQ(w, WynikZapisu::BladPliku);
+    for (const auto& [n, t] : stare)
+        EXPECT_EQ(tresc(plik(n.toLatin1().constData(), 1)), t) << n.toStdString();
+    for (const QString& f : QDir(katalogPociagow(d)).entryList(QDir::Files))
+        EXPECT_TRUE(f.endsWith(QLatin1String(".cds"))) << f.toStdString();
 }
 
 TEST_F(Zapis, UszkodzonaListaBlokujeZapis)

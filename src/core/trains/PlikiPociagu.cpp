@@ -72,6 +72,22 @@ bool zapiszTabele(const Tabela& t, const QString& sciezka, QString& blad)
     return zapiszAtomowo(sciezka, QJsonDocument(t.doJson()).toJson(QJsonDocument::Indented), blad);
 }
 
+bool zapiszTabeleRazem(const Droga& d, int id, std::initializer_list<std::pair<const char*, const Tabela*>> tabele,
+                       QString& blad)
+{
+    std::vector<std::pair<QString, QByteArray>> pliki;
+    for (const auto& [nazwa, t] : tabele)
+        pliki.emplace_back(plikTabeliPociagu(d, QString::fromLatin1(nazwa), id),
+                           QJsonDocument(t->doJson()).toJson(QJsonDocument::Indented));
+    const QString folder = katalogPociagow(d);
+    if (!pliki.empty() && !QDir().mkpath(folder)) {
+        blad = QStringLiteral("Nie można zapisać pliku \"%1\": nie można utworzyć folderu \"%2\".")
+                   .arg(QDir::toNativeSeparators(pliki.front().first), QDir::toNativeSeparators(folder));
+        return false;
+    }
+    return zapiszAtomowoRazem(pliki, blad);
+}
+
 bool pociagIstnieje(const Droga& d, int id)
 {
     return QFileInfo(plikTabeliPociagu(d, QStringLiteral("Naglowek"), id)).isFile();

@@ -7,7 +7,9 @@
 #include "common/Tabela.h"
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace tks {
 
@@ -35,6 +37,9 @@ Tabela wzorTabeliPociagu(const QString& nazwa);
 std::optional<Tabela> wczytajTabele(const QString& sciezka, const Tabela& wzor, QString& blad);
 // Zapis atomowy (plik tymczasowy, potem zamiana); tworzy brakujący folder.
 bool zapiszTabele(const Tabela& t, const QString& sciezka, QString& blad);
+// Tabele jednego pociągu (nazwa tabeli, tabela) zapisane razem: wszystkie albo żadna.
+bool zapiszTabeleRazem(const Droga& d, int id, std::initializer_list<std::pair<const char*, const Tabela*>> tabele,
+                       QString& blad);
 
 // Wszystkie tabele zapisanego pociągu.
 struct TabeleZPlikow {

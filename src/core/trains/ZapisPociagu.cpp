@@ -301,31 +301,28 @@ WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
     }
     const int id = p.IdBiezacegoPociagu;
 
-    const auto zapisz = [&](const Tabela& t, const char* nazwa) {
-        QString blad;
-        if (zapiszTabele(t, plikTabeliPociagu(d, QString::fromLatin1(nazwa), id), blad))
-            return true;
-        d.interakcja.komunikat(blad, kBlad, Ikona::Blad);
-        return false;
-    };
-    if (!zapisz(p.Naglowek, "Naglowek") || !zapisz(p.PociagStacje, "PociagStacje"))
-        return WynikZapisu::BladPliku;
-
     p.GlowneStacje = tabelaGlownychStacji(d, id);
-    if (!zapisz(p.GlowneStacje, "GlowneStacje"))
-        return WynikZapisu::BladPliku;
     p.OdcinkiZabronione = tabelaOdcinkowZabronionych(d, id);
-    if (!zapisz(p.OdcinkiZabronione, "OdcinkiZabronione"))
-        return WynikZapisu::BladPliku;
     p.StacjeZabronione = tabelaStacjiZabronionych(d, id);
-    if (!zapisz(p.StacjeZabronione, "StacjeZabronione"))
-        return WynikZapisu::BladPliku;
-
     // kalendarz tylko dla pociągu, który kursuje choć jeden dzień
     const auto dni = liczba(p.Naglowek, 0, "LDniKurs");
     p.Kalendarz = (dni && *dni > 0) ? WierszeKalendarza(d.kalendarz, id) : nowaTabelaKalendarz();
-    if (!zapisz(p.Kalendarz, "Kalendarz"))
-        return WynikZapisu::BladPliku;
+
+    // pliki pociągu razem: nieudany zapis (pełny dysk) nie zostawia mieszaniny nowych i starych
+    {
+        QString blad;
+        if (!zapiszTabeleRazem(d, id,
+                               {{"Naglowek", &p.Naglowek},
+                                {"PociagStacje", &p.PociagStacje},
+                                {"GlowneStacje", &p.GlowneStacje},
+                                {"OdcinkiZabronione", &p.OdcinkiZabronione},
+                                {"StacjeZabronione", &p.StacjeZabronione},
+                                {"Kalendarz", &p.Kalendarz}},
+                               blad)) {
+            d.interakcja.komunikat(blad, kBlad, Ikona::Blad);
+            return WynikZapisu::BladPliku;
+        }
+    }
 
     // wiersz listy; lista w pamięci zmienia się dopiero po udanym zapisie pliku
     if (!OtworzListePociagow(d))
