@@ -482,7 +482,7 @@ std::optional<Tabela> Tabela::zJson(const QJsonObject& o, QString& blad)
                     wiersz[i] = v.toDouble();
                 break;
             case TypPola::DataCzas:
-                // numer dnia daty z lat 100..9999
+                // numer dnia w zasięgu dat (do roku 9999 w przód, tyle samo dni wstecz)
                 zgodny = v.isDouble() && std::abs(v.toDouble()) <= kNajdalszyDzien;
                 if (zgodny)
                     wiersz[i] = v.toDouble();
