@@ -1,5 +1,7 @@
 #include "SiecSkali.h"
 
+#include "map/Kanwa.h"
+#include "map/Rysowanie.h"
 #include "network/GeneratorSieci.h"
 #include "network/PlikSieci.h"
 #include "pricing/Przedzialy.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -54,6 +57,23 @@ void nowyPociagNaSieci(Droga& d)
     KasujDroge(d);
     UtworzTabelePociagu(d);
     TworzNowyPociag(d);
+}
+
+QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie)
+{
+    d.widok.zoom = zoom;
+    const TStacja& w = d.siec.Stacje[std::size_t(srodek)];
+    d.widok.WspXSrodka = w.Xkm;
+    d.widok.WspYSrodka = w.Ykm;
+    QImage im(1600, 1000, QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter p(&im);
+        KanwaEkranu k(p, wygladzanie);
+        odswiez(d, k);
+        p.end();
+        benchmark::DoNotOptimize(im.constBits());
+    }
+    return im;
 }
 
 StanSkali::StanSkali(int n) : stacje(n), d(ia, QStringLiteral(TKS_BENCH_DIR "/katalog_%1").arg(n))

@@ -8,7 +8,9 @@
 #include "app/Droga.h"
 #include "common/Interakcja.h"
 
+#include <QImage>
 #include <QString>
+#include <benchmark/benchmark.h>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -26,6 +28,10 @@ QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
 
 // Sieć z pliku w stanie okna głównego, z wartościami pochodnymi; błąd kończy program.
 void wczytajSiec(Droga& d, const QString& plik);
+// Pomiar przerysowania mapy (odswiez) do obrazu 1600×1000 ze środkiem w stacji `srodek`
+// przy powiększeniu `zoom`; zwraca ostatni obraz.
+QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie);
+
 // Jak po otwarciu okna głównego: pierwszy rodzaj pociągu i przedział masy,
 // warunki, pusta trasa, tabele pociągu i nowy pociąg.
 void nowyPociagNaSieci(Droga& d);

@@ -83,19 +83,7 @@ void PrzerysowanieMapy(benchmark::State& state)
 {
     StanMapy& s = stan();
     Droga& d = s.d;
-    d.widok.zoom = state.range(0) * 10000;
-    const TStacja& w = d.siec.Stacje[0];
-    d.widok.WspXSrodka = w.Xkm;
-    d.widok.WspYSrodka = w.Ykm;
-    const bool aa = state.range(1) != 0;
-    QImage im(1600, 1000, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter p(&im);
-        KanwaEkranu k(p, aa);
-        odswiez(d, k);
-        p.end();
-        benchmark::DoNotOptimize(im.constBits());
-    }
+    bench::mierzPrzerysowanie(state, d, state.range(0) * 10000, 0, state.range(1) != 0);
 }
 BENCHMARK(PrzerysowanieMapy)
     ->ArgNames({"krotnosc", "wygladzanie"})

@@ -7,8 +7,6 @@
 #include "SiecSkali.h"
 #include "WyszukiwanieWzorcowe.h"
 
-#include "map/Kanwa.h"
-#include "map/Rysowanie.h"
 #include "network/PlikSieci.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Przeliczanie.h"
@@ -19,7 +17,6 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <string>
@@ -276,18 +273,7 @@ void Przerysowanie(benchmark::State& st, int n, int krotnosc, bool wygladzanie)
     if (!przygotujTrase(st, s))
         return;
     Droga& d = s.d;
-    d.widok.zoom = std::int64_t(krotnosc) * kPowiekszenie1x;
-    const TStacja& w = d.siec.Stacje[std::size_t(s.punktyTrasy[2])];
-    d.widok.WspXSrodka = w.Xkm;
-    d.widok.WspYSrodka = w.Ykm;
-    QImage im(1600, 1000, QImage::Format_RGB32);
-    for (auto _ : st) {
-        QPainter p(&im);
-        KanwaEkranu k(p, wygladzanie);
-        odswiez(d, k);
-        p.end();
-        benchmark::DoNotOptimize(im.constBits());
-    }
+    const QImage im = mierzPrzerysowanie(st, d, std::int64_t(krotnosc) * kPowiekszenie1x, s.punktyTrasy[2], wygladzanie);
     if (!katalogObrazow().empty())
         im.save(QString::fromStdString(katalogObrazow())
                 + QStringLiteral("/mapa_%1_%2x%3.png").arg(n).arg(krotnosc).arg(wygladzanie ? "" : "_bez_wygl"));
