@@ -89,10 +89,9 @@ void TestDroga::menuWKolejnosci()
     QCOMPARE(test::pozycjeMenu(w.menuPlik),
              (QStringList{"Nowy pociąg", "Wczytaj pociąg", "-", "Zapisz jako nowy pociąg", "Zapisz zmiany", "-",
                           "Edytuj nagłówek", "-", "Terminy kursowania", "-", "Koniec"}));
-    // "Terminy kursowania" czeka na okno kalendarza
     for (QAction* a : w.menuPlik->actions())
         if (!a->isSeparator())
-            QCOMPARE(a->isEnabled(), a != w.Terminykursowania1);
+            QVERIFY(a->isEnabled());
     QCOMPARE(test::pozycjeMenu(w.menuDrukuj), (QStringList{"Mapka", "Trasa"}));
     QCOMPARE(test::pozycjeMenu(w.menuDrukuj->actions()[0]->menu()), (QStringList{"Cała", "Okno", "Dopasuj do trasy"}));
     const QStringList poziomy{"Wg zmian linii", "Wg zmian linii i stawek", "Wg odcinków"};

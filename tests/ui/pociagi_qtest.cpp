@@ -121,11 +121,11 @@ void TestPociagi::edytorNaglowkaWygladITryby()
     QCOMPARE(n->DBMemoKursuje->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(test::bezSkrotu(n->BitBtnAnuluj->text()), QStringLiteral("Anuluj"));
 
-    // tryb zapisu: "Zapisz pociąg", fokus na numerze; kalendarza jeszcze nie ma
+    // tryb zapisu: "Zapisz pociąg", fokus na numerze; okno kalendarza dostępne
     n->show();
     QVERIFY(QTest::qWaitForWindowActive(n) || true);
     QCOMPARE(n->BitBtnOK->text(), QStringLiteral("Zapisz pociąg"));
-    QVERIFY(!n->BitBtnTerminy->isEnabled());
+    QVERIFY(n->BitBtnTerminy->isEnabled());
     QCOMPARE(QApplication::focusWidget(), n->DBEditNrPociagu);
     QCOMPARE(n->EditRodzaj->text(), o.d().siec.RodzajeStawekTab.tekst(0, QStringLiteral("Nazwa")));
     QCOMPARE(n->DBMemoKursuje->toPlainText(), QStringLiteral("Nie kursuje"));
@@ -462,7 +462,7 @@ void TestPociagi::menuPlikOknaGlownego()
     TFrmDroga& w = o.w;
     for (QAction* a : w.menuPlik->actions())
         if (!a->isSeparator())
-            QCOMPARE(a->isEnabled(), a != w.Terminykursowania1);
+            QVERIFY(a->isEnabled());
     Droga& d = o.d();
     QVERIFY(OznaczStart(d, stacja(d, "Warszawa Centralna")));
     QVERIFY(OznaczMeta(d, stacja(d, "Gdynia Główna")));

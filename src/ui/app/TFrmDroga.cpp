@@ -11,10 +11,12 @@
 #include "pricing/Przedzialy.h"
 #include "trains/MenuPlik.h"
 #include "trains/OknaPociaguOkienne.h"
+#include "trains/TFrmKalendarz.h"
 #include "trains/OznaczenieCeny.h"
 #include "trains/ZapisPociagu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -50,6 +52,11 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
     // okna pociągów: edytor nagłówka, lista pociągów; "Tak" przy zamykaniu zapisuje
     oknaPociagu_ = std::make_unique<OknaPociaguOkienne>(*d_, this);
     zapisPociagu = [this] { return ZapiszPociag(*d_, *oknaPociagu_); };
+    // okno kalendarza: "Plik -> Terminy kursowania" i przycisk edytora nagłówka
+    oknaPociagu_->ustawOknoKalendarza([this] {
+        TFrmKalendarz okno(*d_, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+        okno.exec();
+    });
 
     budujMenu();
     budujPanel();
