@@ -18,6 +18,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -349,6 +350,17 @@ void TestKalendarz::rysowanie()
     QCOMPARE(o.t.k.AktywnyZakres, 1);
     const QImage im = p->grab().toImage();
     test::zapiszZrzut(w, QStringLiteral("kalendarz"));
+    {
+        // kursory dnia, powiększone do obejrzenia
+        QImage k(80, 40, QImage::Format_ARGB32);
+        k.fill(Qt::white);
+        QPainter pk(&k);
+        pk.drawPixmap(0, 0, kursorFingerPlus().pixmap());
+        pk.drawPixmap(40, 0, kursorFingerMinus().pixmap());
+        pk.end();
+        k.scaled(320, 160).save(QStringLiteral(TKS_RUN_DIR "/../zrzuty/kursory_kalendarza.png"));
+        QCOMPARE(kursorFingerPlus().hotSpot(), QPoint(8, 1));
+    }
 
     // tło dni: kursuje / nie kursuje
     QCOMPARE(piksel(im, o.komorka(2018, 1, 10).topLeft() + QPoint(3, 3)), kolorySiatki::DzienKursuje);

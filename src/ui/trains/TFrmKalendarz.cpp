@@ -520,19 +520,28 @@ TFrmKalendarz::TFrmKalendarz(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
     DBMemoTerminy->setLineWrapMode(QPlainTextEdit::NoWrap);
     DBMemoTerminy->setTabChangesFocus(true);
     DBMemoTerminy->setMinimumWidth(230);
+    DBMemoTerminy->setMinimumHeight(80);
+    // paski przewijania według tekstu i rozmiaru pola, także po zmianie rozmiaru okna
+    DBMemoTerminy->installEventFilter(this);
 
     Button1 = nazwany(new QPushButton(QStringLiteral("&Usuń oznaczenia dod. terminów")), QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
     BitBtn2 = nazwany(new QPushButton(QStringLiteral("&Zamknij")), QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
 
-    auto* dol = new QGridLayout;
-    dol->setHorizontalSpacing(12);
-    dol->addLayout(ceny, 0, 0);
-    dol->addWidget(okres, 1, 0, Qt::AlignLeft);
-    dol->addWidget(DBCheckBoxAutGenOp, 0, 1, 2, 1, Qt::AlignTop);
-    dol->addWidget(DBMemoTerminy, 0, 2, 2, 1);
-    dol->setColumnStretch(2, 1);
+    // po lewej ceny i okres, po prawej przełącznik opisu nad polem opisu
+    auto* lewa = new QVBoxLayout;
+    lewa->addLayout(ceny);
+    lewa->addSpacing(6);
+    lewa->addWidget(okres, 0, Qt::AlignLeft);
+    lewa->addStretch(1);
+    auto* prawa = new QVBoxLayout;
+    prawa->addWidget(DBCheckBoxAutGenOp, 0, Qt::AlignLeft);
+    prawa->addWidget(DBMemoTerminy, 1);
+    auto* dol = new QHBoxLayout;
+    dol->setSpacing(16);
+    dol->addLayout(lewa);
+    dol->addLayout(prawa, 1);
 
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(Button1);
@@ -666,10 +675,11 @@ void TFrmKalendarz::ustawPaski()
     DBMemoTerminy->setVerticalScrollBarPolicy(p.pionowy ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void TFrmKalendarz::resizeEvent(QResizeEvent* e)
+bool TFrmKalendarz::eventFilter(QObject* o, QEvent* e)
 {
-    QDialog::resizeEvent(e);
-    ustawPaski();
+    if (o == DBMemoTerminy && e->type() == QEvent::Resize)
+        ustawPaski();
+    return QDialog::eventFilter(o, e);
 }
 
 void TFrmKalendarz::done(int wynik)

@@ -121,7 +121,7 @@ public:
     QPushButton* przyciskWzorca(Wzorzec w) const;
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void done(int wynik) override;
 
 private:
