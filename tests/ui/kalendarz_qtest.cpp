@@ -277,6 +277,16 @@ void TestKalendarz::klawiatura()
     QTest::keyClick(p, Qt::Key_Space);
     QCOMPARE(Kursuje(o.t.k, p->kursorDnia()), !bylo);
     QCOMPARE(o.w.DBEditLDniKurs->text(), QString::number(o.t.lDniKurs()));
+    // klawisz menu: menu dnia pod kursorem (oznaczony - "Usun oznaczenie...")
+    {
+        QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(0, 0));
+        QApplication::sendEvent(p, &e);
+        QVERIFY(p->menu()->isVisible());
+        QVERIFY(p->UsunOznaczenie1->isVisible() && !p->Podziel1->isVisible() && !p->UsunPodzial1->isVisible());
+        p->UsunOznaczenie1->trigger();
+        p->menu()->hide();
+        QCOMPARE(Kursuje(o.t.k, p->kursorDnia()), bylo);
+    }
     // End: ostatni dzień zakresu (28 lutego); dalej w prawo nie idzie
     QTest::keyClick(p, Qt::Key_End);
     QTest::keyClick(p, Qt::Key_Right);
@@ -320,8 +330,10 @@ void TestKalendarz::opisRecznyICena()
     QCOMPARE(w.DBEditCenaRozkJazdy->text(), QStringLiteral("256 776,00 zł"));
     QCOMPARE(pc.pole(QStringLiteral("Kursuje")).toString(), QStringLiteral("wg umowy\r\nnr 7"));
     QCOMPARE(w.DBMemoTerminy->toPlainText(), QStringLiteral("wg umowy\nnr 7"));
-    // włączenie: opis od nowa, pole tylko do odczytu
-    QTest::mouseClick(w.DBCheckBoxAutGenOp, Qt::LeftButton);
+    // włączenie (także spacją, nie tylko myszą): opis od nowa, pole tylko do odczytu
+    w.DBCheckBoxAutGenOp->setFocus();
+    QTest::keyClick(w.DBCheckBoxAutGenOp, Qt::Key_Space);
+    QVERIFY(w.DBCheckBoxAutGenOp->isChecked());
     QVERIFY(w.DBMemoTerminy->isReadOnly());
     QCOMPARE(pc.pole(QStringLiteral("Kursuje")).toString(), QStringLiteral("kursuje w (2), (3), (4), (5)\r\n"));
     // bez ceny trasy cena rozkładu jest pusta

@@ -173,6 +173,13 @@ bool GestSiatki::wykonaj(Droga& d, PozycjaMenuSiatki pozycja)
     return zmiana;
 }
 
+bool UsunOznaczeniaTerminow(Droga& d)
+{
+    const bool zmiana = !UsunOznaczeniaZakresu(d.kalendarz).empty();
+    GenerujOpis(d);
+    return zmiana;
+}
+
 int SkrajnyDzienZakresu(const Kalendarz& k, bool ostatni)
 {
     if (k.AktywnyZakres < 0 || k.AktywnyZakres >= k.liczbaZakresow())

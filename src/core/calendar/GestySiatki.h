@@ -66,6 +66,10 @@ private:
     PolozenieWskaznika menu_;
 };
 
+// "Usuń oznaczenia dod. terminów": oznaczenia dni aktywnego zakresu usunięte,
+// opis od nowa; true, gdy któryś dzień miał oznaczenie.
+bool UsunOznaczeniaTerminow(Droga& d);
+
 // Kursor dnia klawiatury: dzień w aktywnym zakresie (poprzedni `dzien`, jeśli w
 // nim leży, inaczej pierwszy dzień zakresu); -1 bez dni.
 int KursorDniaWZakresie(const Kalendarz& k, int dzien);

@@ -586,8 +586,7 @@ TFrmKalendarz::TFrmKalendarz(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
             odswiez();
         });
     connect(Button1, &QPushButton::clicked, this, [this] {
-        UsunOznaczeniaZakresu(d_.kalendarz);
-        GenerujOpis(d_);
+        UsunOznaczeniaTerminow(d_);
         odswiez();
     });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
