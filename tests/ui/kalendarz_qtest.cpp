@@ -291,10 +291,14 @@ void TestKalendarz::klawiatura()
     QTest::keyClick(p, Qt::Key_End);
     QTest::keyClick(p, Qt::Key_Right);
     QCOMPARE(p->kursorDnia(), o.t.i(2018, 2, 28));
-    // Tab przechodzi do przycisków
+    // Tab przechodzi do przycisków, rzędami
     QTest::keyClick(p, Qt::Key_Tab);
-    QVERIFY(!p->hasFocus());
-    QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
+    QCOMPARE(QApplication::focusWidget(), o.w.Jcodziennie);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), o.w.J[0]);
+    for (int i = 0; i < 14; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), o.w.NCodziennie);
 }
 
 void TestKalendarz::opisRecznyICena()

@@ -602,6 +602,15 @@ TFrmKalendarz::TFrmKalendarz(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
         d_.pociag.ustaw(QStringLiteral("Kursuje"), doWiersza(DBMemoTerminy->toPlainText()));
     });
 
+    // Tab: siatka, rząd "Kursuje", rząd "Nie kursuje", opis, przyciski okna
+    QList<QWidget*> kolejnosc{PaintBox1, Jcodziennie};
+    kolejnosc << J[0] << J[1] << J[2] << J[3] << J[4] << J[5] << J[6];
+    kolejnosc << JS << JNS << JA << JB << JC << JD << JE << NCodziennie;
+    kolejnosc << N[0] << N[1] << N[2] << N[3] << N[4] << N[5] << N[6];
+    kolejnosc << NS << DBCheckBoxAutGenOp << DBMemoTerminy << Button1 << BitBtn2;
+    for (int i = 1; i < kolejnosc.size(); ++i)
+        setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+
     odswiez();
     PaintBox1->setFocus(Qt::OtherFocusReason);
     resize(sizeHint());
