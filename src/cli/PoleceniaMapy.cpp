@@ -8,6 +8,7 @@
 
 #include "map/Kanwa.h"
 #include "map/Kolory.h"
+#include "map/PasekSkali.h"
 #include "map/Rysowanie.h"
 #include "map/Widok.h"
 #include "common/ZapisAtomowy.h"
@@ -102,6 +103,9 @@ int polecenieRenderMap(const QStringList& argumenty)
         QPainter p(&obraz);
         KanwaEkranu k(p, true);
         odswiez(d, k);
+        // pasek skali jak w oknie: po rysowaniu mapy
+        if (d.kolory.PasekSkali)
+            RysujPasekSkali(p, QRectF(obraz.rect()), d.widok.k() / 10000.0);
     }
 
     // obraz najpierw w pamięci, potem cały plik naraz

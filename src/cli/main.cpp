@@ -38,6 +38,8 @@ const char* kPomoc =
     "                                              wydruk trasy (PDF) albo trasa rozdzielana tabulatorami\n"
     "  generate-network [--stations N] [--seed S] [--out PLIK]\n"
     "                                              sieć w skali kraju do pomiarów wydajności (domyślnie 20000 stacji)\n"
+    "  print-map --kind 0|1|2 [warunki] [operacje] --out PLIK.pdf|PLIK.png [--mono] [--rate-kind K]\n"
+    "                                              strona wydruku mapki: cała sieć, okno, dopasowanie do trasy\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -50,7 +52,8 @@ int main(int argc, char** argv)
     // (stary plik zostaje), a nie kończyć programu sygnałem.
     std::signal(SIGXFSZ, SIG_IGN);
     // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
-    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0);
+    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0 ||
+                                         std::strcmp(argv[1], "print-map") == 0);
     if (rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // folder roboczy platformy jak domyślny Qt, ale bez ostrzeżenia na stderr
@@ -79,6 +82,7 @@ int main(int argc, char** argv)
         {QStringLiteral("render-map"), polecenieRenderMap},
         {QStringLiteral("report"), polecenieReport},
         {QStringLiteral("generate-network"), polecenieGenerateNetwork},
+        {QStringLiteral("print-map"), polecenieDrukujMape},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -101,7 +101,7 @@ void TestDroga::menuWKolejnosci()
     QCOMPARE(test::pozycjeMenu(w.menuDane->actions()[0]->menu()), poziomy);
     QCOMPARE(test::pozycjeMenu(w.menuPomoc), (QStringList{"Instrukcja", "O systemie"}));
     QVERIFY(w.Instrukcja1->isEnabled() && w.OSystemie1->isEnabled());
-    QVERIFY(!w.Kolory1->isEnabled() && !w.Drukarka1->isEnabled());
+    QVERIFY(w.Kolory1->isEnabled() && w.Drukarka1->isEnabled());
 
     // "Koniec" zamyka okno
     w.show();

@@ -526,12 +526,12 @@ void TestMapy::obrazOknaZTrasa()
     o.kliknij(o.w.SpeedButtonSetEnd, pikselStacji(d, stacja(d, "Kraków Główny")));
     o.kliknij(o.w.SpeedButtonSetPrzez, pikselStacji(d, stacja(d, "Kielce")));
     QVERIFY(!d.trasa.Sciezki.empty());
-    // z trasą: wydruk trasy dostępny, wydruku mapy (jeszcze) nie ma
+    // z trasą: wydruk trasy i wydruk mapy dostępne
     o.mapa()->aktualizuj();
     for (QAction* a : o.w.menuDrukuj->actions()[1]->menu()->actions())
         QVERIFY(a->isEnabled());
     for (QAction* a : o.w.menuMapka->actions())
-        QVERIFY(!a->isEnabled());
+        QVERIFY(a->isEnabled());
     const QString plik = test::zapiszZrzut(o.w, QStringLiteral("okno_z_trasa"));
     QVERIFY(!QImage(plik).isNull());
     // powiększenie na trasie

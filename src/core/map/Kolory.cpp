@@ -31,6 +31,7 @@ void WczytajKolory(Droga& d)
     const QString inne = QStringLiteral("Inne");
     k.NumerowanieStacji = u.logiczna(inne, QStringLiteral("NumerowanieStacji"), false);
     k.PodzialTerytorialny = u.calkowita(inne, QStringLiteral("PodzialTerytorialny"), 0);
+    k.PasekSkali = u.logiczna(inne, QStringLiteral("PasekSkali"), true);
     d.kontrolki.brakSieci = u.logiczna(inne, QStringLiteral("BrakSieci"), false);
     d.kontrolki.podObcymZarzadem = u.logiczna(inne, QStringLiteral("PodObcymZarzadem"), true);
     d.kontrolki.szerokie = u.logiczna(inne, QStringLiteral("Szerokie"), true);

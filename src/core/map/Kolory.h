@@ -24,6 +24,7 @@ struct Kolory {
     int DrukarkaKolor = 0;          // 0 czarno-biały, 1 kolorowy
     bool NumerowanieStacji = false;
     int PodzialTerytorialny = 0;    // 0 zakłady, 1 województwa, inne: brak
+    bool PasekSkali = true;         // pasek skali w rogu mapy (ekran i wydruk)
 };
 
 // 0x00BBGGRR -> QColor

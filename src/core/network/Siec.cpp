@@ -49,12 +49,25 @@ TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur)
     TPunkt p;
     if (kontur.empty())
         return p;
+    double minX = kontur.front().x, maxX = minX, minY = kontur.front().y, maxY = minY;
     for (const auto& k : kontur) {
         p.x += k.x;
         p.y += k.y;
+        minX = std::min(minX, k.x);
+        maxX = std::max(maxX, k.x);
+        minY = std::min(minY, k.y);
+        maxY = std::max(maxY, k.y);
     }
     p.x /= double(kontur.size());
     p.y /= double(kontur.size());
+    // Widok 1× pokazuje co najmniej kPolWysokosci1x w górę i w dół od środka
+    // i kPolSzerokosci1x w bok. Gdy ze średniej punktów część kraju wypada za
+    // krawędź (kontur gęsty po jednej stronie), środkiem jest środek prostokąta
+    // otaczającego kontur.
+    const bool miesciSie = maxY - p.y <= kPolWysokosci1x && p.y - minY <= kPolWysokosci1x &&
+                           maxX - p.x <= kPolSzerokosci1x && p.x - minX <= kPolSzerokosci1x;
+    if (!miesciSie)
+        p = {(minX + maxX) / 2, (minY + maxY) / 2};
     return p;
 }
 

@@ -186,7 +186,13 @@ struct Siec {
 
 class Interakcja;
 
-// Średnia punktów konturu kraju (domyślny środek mapy).
+// Najmniejszy zasięg widoku 1× od środka (metry płaszczyzny mapy): kraj wypełnia
+// krótszy bok obszaru mapy, 670 km wysokości albo 670 km / 0,873 szerokości.
+inline constexpr double kPolWysokosci1x = 670000.0 / 2;
+inline constexpr double kPolSzerokosci1x = 670000.0 / 0.873 / 2;
+
+// Domyślny środek mapy: średnia punktów konturu kraju, a gdy z niej widok 1×
+// nie mieści całego konturu - środek prostokąta otaczającego kontur.
 TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur);
 // Indeks stacji według nazw (polskie porządkowanie bez rozróżniania wielkości
 // liter; przy równych nazwach decyduje tekst indeksu).

@@ -4,6 +4,7 @@
 #include "map/Kanwa.h"
 #include "map/Klikniecia.h"
 #include "map/Kolory.h"
+#include "map/PasekSkali.h"
 #include "map/Widok.h"
 #include "map/TFrmDrogaWybor.h"
 
@@ -74,6 +75,9 @@ void ObszarMapy::paintEvent(QPaintEvent* e)
     aktualizuj();
     QPainter p(this);
     p.drawImage(e->rect(), ekran_, e->rect());
+    // pasek skali nad obrazem mapy: stoi w miejscu także w czasie przesuwania
+    if (d_.kolory.PasekSkali && d_.widok.SkalaBazowa > 0)
+        RysujPasekSkali(p, QRectF(rect()), d_.widok.k() / 10000.0);
 }
 
 void ObszarMapy::resizeEvent(QResizeEvent* e)

@@ -128,8 +128,8 @@ void TFrmDroga::budujMenu()
 
     menuKonfiguracja = mb->addMenu(QStringLiteral("&Konfiguracja"));
     menuKonfiguracja->setObjectName(QStringLiteral("Konfiguracja1"));
-    Kolory1 = akcja(menuKonfiguracja, QStringLiteral("&Kolory"), "Kolory1", false);
-    Drukarka1 = akcja(menuKonfiguracja, QStringLiteral("&Drukarka"), "Drukarka1", false);
+    Kolory1 = akcja(menuKonfiguracja, QStringLiteral("&Kolory"), "Kolory1", true);
+    Drukarka1 = akcja(menuKonfiguracja, QStringLiteral("&Drukarka"), "Drukarka1", true);
     connect(Kolory1, &QAction::triggered, this, &TFrmDroga::Kolory1Click);
     connect(Drukarka1, &QAction::triggered, this, &TFrmDroga::Drukarka1Click);
 

@@ -168,7 +168,7 @@ public:
     QAction* Terminykursowania1 = nullptr;
     QAction* Koniec1 = nullptr;
     QMenu* menuDrukuj = nullptr;
-    QMenu* menuMapka = nullptr;   // "Drukuj" > "Mapka": wydruk mapy jeszcze nie istnieje
+    QMenu* menuMapka = nullptr;   // "Drukuj" > "Mapka"
     QMenu* menuKonfiguracja = nullptr;
     QAction* Kolory1 = nullptr;
     QAction* Drukarka1 = nullptr;

@@ -7,6 +7,7 @@
 #include "TFrmDroga.h"
 #include "TFrmHelp.h"
 #include "map/Klikniecia.h"
+#include "map/OknaMapy.h"
 #include "map/Narzedzia.h"
 #include "pricing/Przedzialy.h"
 #include "pricing/Wycenianie.h"
@@ -141,11 +142,11 @@ void TFrmDroga::NarzedzieDwuklik(int numer)
 
 // ---- menu ----
 
-void TFrmDroga::DrukujMapke(int) {}
+void TFrmDroga::DrukujMapke(int rodzaj) { PokazWydrukMapki(*this, rodzaj); }
 void TFrmDroga::DrukujTrase(int poziom) { PokazWydrukTrasy(droga(), poziom, this); }
 void TFrmDroga::PokazTrase(int poziom) { PokazPodgladTrasy(droga(), poziom, this); }
-void TFrmDroga::Kolory1Click() {}
-void TFrmDroga::Drukarka1Click() {}
+void TFrmDroga::Kolory1Click() { PokazKolory(*this); }
+void TFrmDroga::Drukarka1Click() { WybierzDrukarke(*this); }
 
 void TFrmDroga::Koniec1Click() { close(); }
 

@@ -49,7 +49,7 @@ void ZastosujStanPaneluMapy(TFrmDroga& w, const StanPaneluMapy& s)
     w.ZapiszPocig1->setEnabled(s.jestTrasa);
     w.Zapiszzmiany1->setEnabled(s.jestTrasa);
     wlaczMenu(w.menuDrukuj, s.jestTrasa);
-    wlaczMenu(w.menuMapka, false);   // wydruk mapy: pozycje są, okna jeszcze nie ma
+    wlaczMenu(w.menuMapka, true);    // mapa sieci drukuje się także bez trasy
     wlaczMenu(w.menuDane, s.jestTrasa);
     w.Wczytajpocig1->setEnabled(s.wczytajPociagWlaczone);
 }
