@@ -59,7 +59,8 @@ void nowyPociagNaSieci(Droga& d)
     TworzNowyPociag(d);
 }
 
-QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie)
+QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie,
+                          PamiecWarstwMapy* warstwy)
 {
     d.widok.zoom = zoom;
     const TStacja& w = d.siec.Stacje[std::size_t(srodek)];
@@ -69,7 +70,7 @@ QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int
     for (auto _ : st) {
         QPainter p(&im);
         KanwaEkranu k(p, wygladzanie);
-        odswiez(d, k);
+        odswiez(d, k, warstwy);
         p.end();
         benchmark::DoNotOptimize(im.constBits());
     }
