@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <unicode/ucol.h>
 
 namespace tks {
@@ -95,7 +96,20 @@ struct KluczeNazw {
         bajty.insert(bajty.end(), klucz, klucz + n);
         wpisy.push_back(w);
     }
+    // Dopisuje klucze policzone osobno (położenia w buforze przesunięte).
+    void dolacz(const KluczeNazw& inne)
+    {
+        const auto przesuniecie = std::uint32_t(bajty.size());
+        bajty.insert(bajty.end(), inne.bajty.begin(), inne.bajty.end());
+        for (Wpis w : inne.wpisy) {
+            w.od += przesuniecie;
+            wpisy.push_back(w);
+        }
+    }
 };
+
+// Od tylu stacji klucze liczą dwa wątki.
+constexpr int kStacjiNaDwaWatki = 20000;
 
 // Porządek indeksu nazw: klucze bajt po bajcie, przy równych kluczach mniejszy numer stacji.
 bool wczesniejWIndeksie(const KluczeNazw& k, const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b)
@@ -186,11 +200,33 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
         s.StacjeWgNazwy.assign(kolejnosc.begin(), kolejnosc.end());
         return;
     }
+    // Klucze (większość pracy) liczone w dwóch częściach naraz przy dużej sieci;
+    // każdy klucz zależy tylko od swojego tekstu, więc wynik jest ten sam.
+    auto policz = [&s](KolatorPolski& k, KluczeNazw& klucze, int od, int doSt) {
+        klucze.wpisy.reserve(std::size_t(doSt - od));
+        klucze.bajty.reserve(std::size_t(doSt - od) * 48);
+        for (int i = od; i < doSt; ++i)
+            k.dodaj(klucze, i, tekstPorzadkuStacji(s, i));
+    };
     KluczeNazw klucze;
-    klucze.wpisy.reserve(std::size_t(n));
-    klucze.bajty.reserve(std::size_t(n) * 48);
-    for (int i = 0; i < n; ++i)
-        kolator.dodaj(klucze, i, tekstPorzadkuStacji(s, i));
+    const int polowa = n >= kStacjiNaDwaWatki ? n / 2 : n;
+    KluczeNazw drugie;
+    std::thread watek;
+    if (polowa < n) {
+        watek = std::thread([&] {
+            KolatorPolski k;
+            if (k.dziala())
+                policz(k, drugie, polowa, n);
+        });
+    }
+    policz(kolator, klucze, 0, polowa);
+    if (watek.joinable()) {
+        watek.join();
+        if (drugie.wpisy.size() != std::size_t(n - polowa))
+            policz(kolator, klucze, polowa, n);
+        else
+            klucze.dolacz(drugie);
+    }
     std::sort(klucze.wpisy.begin(), klucze.wpisy.end(),
               [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(klucze, a, b); });
     s.StacjeWgNazwy.resize(std::size_t(n));
