@@ -64,11 +64,20 @@ TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur)
 namespace {
 
 // Tekst, którego klucz porządkowania ustala miejsce stacji w indeksie nazw:
-// nazwa z dopisanym numerem stacji (numer czyni klucze różnymi).
-QString tekstPorzadkuStacji(const Siec& s, int i)
+// nazwa z dopisanym numerem stacji (numer czyni klucze różnymi). Składany w
+// `wynik`, którego pamięć służy kolejnym stacjom.
+void tekstPorzadkuStacji(const Siec& s, int i, QString& wynik)
 {
     static const QString kSeparator = QStringLiteral(";.;");
-    return s.nazwaStacji(i) + kSeparator + QString::number(i);
+    wynik.resize(0);
+    wynik += s.nazwaStacji(i);
+    wynik += kSeparator;
+    char16_t cyfry[12];
+    int n = 0;
+    for (unsigned v = unsigned(i); n == 0 || v > 0; v /= 10)
+        cyfry[n++] = char16_t(u'0' + v % 10);
+    while (n > 0)
+        wynik += QChar(cyfry[--n]);
 }
 
 // Klucze porządkowania wszystkich stacji w jednym buforze. Klucz to ciąg bajtów
@@ -190,8 +199,11 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
         q.setCaseSensitivity(Qt::CaseInsensitive);
         std::vector<QCollatorSortKey> klucze;
         klucze.reserve(std::size_t(n));
-        for (int i = 0; i < n; ++i)
-            klucze.push_back(q.sortKey(tekstPorzadkuStacji(s, i)));
+        QString tekst;
+        for (int i = 0; i < n; ++i) {
+            tekstPorzadkuStacji(s, i, tekst);
+            klucze.push_back(q.sortKey(tekst));
+        }
         std::vector<int> kolejnosc(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
             kolejnosc[std::size_t(i)] = i;
@@ -205,8 +217,11 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
     auto policz = [&s](KolatorPolski& k, KluczeNazw& klucze, int od, int doSt) {
         klucze.wpisy.reserve(std::size_t(doSt - od));
         klucze.bajty.reserve(std::size_t(doSt - od) * 48);
-        for (int i = od; i < doSt; ++i)
-            k.dodaj(klucze, i, tekstPorzadkuStacji(s, i));
+        QString tekst;
+        for (int i = od; i < doSt; ++i) {
+            tekstPorzadkuStacji(s, i, tekst);
+            k.dodaj(klucze, i, tekst);
+        }
     };
     KluczeNazw klucze;
     const int polowa = n >= kStacjiNaDwaWatki ? n / 2 : n;
