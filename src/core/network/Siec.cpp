@@ -212,8 +212,9 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
         s.StacjeWgNazwy.assign(kolejnosc.begin(), kolejnosc.end());
         return;
     }
-    // Klucze (większość pracy) liczone w dwóch częściach naraz przy dużej sieci;
-    // każdy klucz zależy tylko od swojego tekstu, więc wynik jest ten sam.
+    // Klucze i sortowanie (prawie cała praca) w dwóch częściach naraz przy dużej
+    // sieci, potem scalenie. Porządek wpisów jest liniowy (różne stacje nigdy nie są
+    // równe), więc wynik jest ten sam, co przy sortowaniu całości.
     auto policz = [&s](KolatorPolski& k, KluczeNazw& klucze, int od, int doSt) {
         klucze.wpisy.reserve(std::size_t(doSt - od));
         klucze.bajty.reserve(std::size_t(doSt - od) * 48);
@@ -222,6 +223,8 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
             tekstPorzadkuStacji(s, i, tekst);
             k.dodaj(klucze, i, tekst);
         }
+        std::sort(klucze.wpisy.begin(), klucze.wpisy.end(),
+                  [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(klucze, a, b); });
     };
     KluczeNazw klucze;
     const int polowa = n >= kStacjiNaDwaWatki ? n / 2 : n;
@@ -237,13 +240,16 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
     policz(kolator, klucze, 0, polowa);
     if (watek.joinable()) {
         watek.join();
-        if (drugie.wpisy.size() != std::size_t(n - polowa))
-            policz(kolator, klucze, polowa, n);
-        else
-            klucze.dolacz(drugie);
+        if (drugie.wpisy.size() != std::size_t(n - polowa)) {
+            drugie = KluczeNazw{};
+            policz(kolator, drugie, polowa, n);
+        }
+        const auto srodek = std::ptrdiff_t(klucze.wpisy.size());
+        klucze.dolacz(drugie);
+        std::inplace_merge(
+            klucze.wpisy.begin(), klucze.wpisy.begin() + srodek, klucze.wpisy.end(),
+            [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(klucze, a, b); });
     }
-    std::sort(klucze.wpisy.begin(), klucze.wpisy.end(),
-              [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(klucze, a, b); });
     s.StacjeWgNazwy.resize(std::size_t(n));
     for (int i = 0; i < n; ++i)
         s.StacjeWgNazwy[std::size_t(i)] = klucze.wpisy[std::size_t(i)].stacja;
