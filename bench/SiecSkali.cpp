@@ -59,17 +59,24 @@ void nowyPociagNaSieci(Droga& d)
     TworzNowyPociag(d);
 }
 
-QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie)
+QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie,
+                          PamiecWarstwMapy* warstwy)
 {
     d.widok.zoom = zoom;
     const TStacja& w = d.siec.Stacje[std::size_t(srodek)];
     d.widok.WspXSrodka = w.Xkm;
     d.widok.WspYSrodka = w.Ykm;
     QImage im(1600, 1000, QImage::Format_RGB32);
+    if (warstwy) {
+        // Warstwy tego widoku już w pamięci, jak po pierwszym rysowaniu widoku.
+        QPainter p(&im);
+        KanwaEkranu k(p, wygladzanie);
+        odswiez(d, k, warstwy);
+    }
     for (auto _ : st) {
         QPainter p(&im);
         KanwaEkranu k(p, wygladzanie);
-        odswiez(d, k);
+        odswiez(d, k, warstwy);
         p.end();
         benchmark::DoNotOptimize(im.constBits());
     }

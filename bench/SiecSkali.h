@@ -7,6 +7,7 @@
 
 #include "app/Droga.h"
 #include "common/Interakcja.h"
+#include "map/WarstwyMapy.h"
 
 #include <QImage>
 #include <QString>
@@ -29,8 +30,10 @@ QString plikSieciSkali(int stacje, std::uint64_t ziarno = kZiarnoSkali);
 // Sieć z pliku w stanie okna głównego, z wartościami pochodnymi; błąd kończy program.
 void wczytajSiec(Droga& d, const QString& plik);
 // Pomiar przerysowania mapy (odswiez) do obrazu 1600×1000 ze środkiem w stacji `srodek`
-// przy powiększeniu `zoom`; zwraca ostatni obraz.
-QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie);
+// przy powiększeniu `zoom`; zwraca ostatni obraz. Z pamięcią warstw: jak po zmianie
+// trasy albo punktu (widok bez zmian), tło, obszary, kontur i odcinki z pamięci.
+QImage mierzPrzerysowanie(benchmark::State& st, Droga& d, std::int64_t zoom, int srodek, bool wygladzanie,
+                          PamiecWarstwMapy* warstwy = nullptr);
 
 // Jak po otwarciu okna głównego: pierwszy rodzaj pociągu i przedział masy,
 // warunki, pusta trasa, tabele pociągu i nowy pociąg.

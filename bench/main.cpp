@@ -2,6 +2,7 @@
 // kraju (skala_bench). Własne opcje:
 //   --rozmiary=5000,20000,100000   rozmiary sieci skali (domyślnie wszystkie trzy; 0 = żadna)
 //   --obrazy=FOLDER                zapis obrazów przerysowań sieci skali
+//   --json PLIK (albo --json=PLIK)  podsumowanie sieci skali jako JSON (mediany przebiegu)
 // Bez --benchmark_repetitions każdy pomiar jest powtarzany 5 razy, a wyniki to mediany.
 // Na końcu podsumowanie: cele z opisu zadania, stosunki do Dijkstry, wzrost z rozmiarem.
 
@@ -10,6 +11,9 @@
 #include <QGuiApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSysInfo>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -268,6 +272,52 @@ void podsumowanie(const Zbieracz& z, const std::vector<int>& rozmiary)
         std::printf("BŁĄD: %s\n", b.c_str());
 }
 
+// Podsumowanie do odczytu przez skrypt: dla każdego zmierzonego rozmiaru mediany
+// z tego przebiegu (ms). Pomiar, którego nie było, nie ma klucza.
+QJsonObject podsumowanieJson(const Zbieracz& z, const std::vector<int>& rozmiary)
+{
+    QJsonObject wynik;
+    for (const int n : rozmiary) {
+        const std::string r = "/" + std::to_string(n);
+        QJsonObject o;
+        auto dodaj = [&](const char* klucz, double v) {
+            if (!std::isnan(v))
+                o.insert(QLatin1String(klucz), v);
+        };
+        dodaj("przerysowanie_1x_ms", z.ms("Skala_PrzerysowanieWarstwy" + r + "/krotnosc:1"));
+        dodaj("przerysowanie_8x_ms", z.ms("Skala_PrzerysowanieWarstwy" + r + "/krotnosc:8"));
+        dodaj("przerysowanie_64x_ms", z.ms("Skala_PrzerysowanieWarstwy" + r + "/krotnosc:64"));
+        dodaj("przerysowanie_pelne_1x_ms", z.ms("Skala_Przerysowanie" + r + "/krotnosc:1"));
+        dodaj("przerysowanie_pelne_8x_ms", z.ms("Skala_Przerysowanie" + r + "/krotnosc:8"));
+        dodaj("przerysowanie_pelne_64x_ms", z.ms("Skala_Przerysowanie" + r + "/krotnosc:64"));
+        dodaj("start_ms", z.ms("Skala_WczytanieIPochodne" + r));
+        dodaj("wczytanie_pliku_ms", z.ms("Skala_Wczytanie" + r));
+        dodaj("wartosci_pochodne_ms", z.ms("Skala_WartosciPochodne" + r));
+        dodaj("pelna_trasa_ms", z.ms("Skala_PrzeliczenieTrasy" + r));
+        for (int k = 0; k < 2; ++k) {
+            const auto it = czasyZapytan().find(kluczZapytan(n, k));
+            if (it == czasyZapytan().end() || it->second.nasze.empty())
+                continue;
+            const std::string kr = "_kr" + std::to_string(k) + "_ms";
+            dodaj(("wyszukiwanie" + kr).c_str(), mediana(it->second.nasze) / 1e6);
+            dodaj(("dijkstra" + kr).c_str(), mediana(it->second.wzor) / 1e6);
+        }
+        if (!o.isEmpty())
+            wynik.insert(QString::number(n), o);
+    }
+    return wynik;
+}
+
+bool zapiszJson(const QString& plik, const QJsonObject& o)
+{
+    QSaveFile f(plik);
+    if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(o).toJson()) < 0 || !f.commit()) {
+        std::fprintf(stderr, "Nie można zapisać pliku %s: %s\n", qPrintable(plik), qPrintable(f.errorString()));
+        return false;
+    }
+    return true;
+}
+
 std::vector<int> liczby(const char* tekst)
 {
     std::vector<int> w;
@@ -296,8 +346,17 @@ int main(int argc, char** argv)
     std::vector<int> rozmiary = {5000, 20000, 100000};
     std::vector<char*> argumenty;
     bool powtorzenia = false;
+    QString plikJson;
     for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--rozmiary=", 11) == 0)
+        if (std::strcmp(argv[i], "--json") == 0) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "Opcja --json wymaga nazwy pliku.\n");
+                return 1;
+            }
+            plikJson = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strncmp(argv[i], "--json=", 7) == 0)
+            plikJson = QString::fromLocal8Bit(argv[i] + 7);
+        else if (std::strncmp(argv[i], "--rozmiary=", 11) == 0)
             rozmiary = liczby(argv[i] + 11);
         else if (std::strncmp(argv[i], "--obrazy=", 9) == 0)
             katalogObrazow() = argv[i] + 9;
@@ -322,6 +381,7 @@ int main(int argc, char** argv)
     Zbieracz z;
     benchmark::RunSpecifiedBenchmarks(&z);
     podsumowanie(z, rozmiary);
+    const bool jsonZapisany = plikJson.isEmpty() || zapiszJson(plikJson, podsumowanieJson(z, rozmiary));
     benchmark::Shutdown();
-    return z.bledy().empty() ? 0 : 1;
+    return z.bledy().empty() && jsonZapisany ? 0 : 1;
 }

@@ -7,6 +7,8 @@
 #include "SiecSkali.h"
 #include "WyszukiwanieWzorcowe.h"
 
+#include "map/Kanwa.h"
+#include "map/Rysowanie.h"
 #include "network/PlikSieci.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Przeliczanie.h"
@@ -15,6 +17,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -267,16 +270,68 @@ void WczytaniePociagu(benchmark::State& st, int n)
     liczniki(st, s);
 }
 
-void Przerysowanie(benchmark::State& st, int n, int krotnosc, bool wygladzanie)
+// `warstwy`: z pamięcią dolnych warstw (przerysowanie po zmianie trasy, punktu,
+// podpowiedzi); bez niej - pełne rysowanie, jak po zmianie widoku.
+void Przerysowanie(benchmark::State& st, int n, int krotnosc, bool wygladzanie, bool warstwy = false)
 {
     StanSkali& s = stanSkali(n);
     if (!przygotujTrase(st, s))
         return;
     Droga& d = s.d;
-    const QImage im = mierzPrzerysowanie(st, d, std::int64_t(krotnosc) * kPowiekszenie1x, s.punktyTrasy[2], wygladzanie);
+    PamiecWarstwMapy pamiec;
+    const QImage im = mierzPrzerysowanie(st, d, std::int64_t(krotnosc) * kPowiekszenie1x, s.punktyTrasy[2], wygladzanie,
+                                         warstwy ? &pamiec : nullptr);
+    if (warstwy)
+        st.counters["rysowan_warstw"] = double(pamiec.liczbaRysowan() - 1);
     if (!katalogObrazow().empty())
         im.save(QString::fromStdString(katalogObrazow())
-                + QStringLiteral("/mapa_%1_%2x%3.png").arg(n).arg(krotnosc).arg(wygladzanie ? "" : "_bez_wygl"));
+                + QStringLiteral("/mapa_%1_%2x%3%4.png")
+                      .arg(n)
+                      .arg(krotnosc)
+                      .arg(wygladzanie ? "" : "_bez_wygl")
+                      .arg(warstwy ? "_warstwy" : ""));
+}
+
+// Rysowanie z pamięcią warstw, gdy dolne warstwy trzeba narysować od nowa (siatka
+// odcinków już jest): przy 1× środek jest zawsze domyślny, więc zmianą jest
+// wykluczenie odcinka (na przemian włączane i wyłączane), przy 8× i 64×
+// przesunięcie mapy o 40 pikseli (na przemian dwa środki).
+void PrzerysowanieNowegoWidoku(benchmark::State& st, int n, int krotnosc)
+{
+    StanSkali& s = stanSkali(n);
+    if (!przygotujTrase(st, s))
+        return;
+    Droga& d = s.d;
+    PamiecWarstwMapy pamiec;
+    d.widok.zoom = std::int64_t(krotnosc) * kPowiekszenie1x;
+    const TStacja& w = d.siec.Stacje[std::size_t(s.punktyTrasy[2])];
+    TOdcinek& wykluczany = d.siec.Odcinki[d.siec.Odcinki.size() / 2];
+    const std::uint16_t cechyPrzed = wykluczany.Cechy;
+    QImage im(1600, 1000, QImage::Format_RGB32);
+    {
+        // Siatka odcinków zbudowana, jak po pierwszym rysowaniu.
+        QPainter p(&im);
+        KanwaEkranu k(p, true);
+        odswiez(d, k, &pamiec);
+    }
+    int krok = 1;
+    for (auto _ : st) {
+        const bool nieparzysty = krok++ % 2;
+        if (krotnosc == 1) {
+            wykluczany.Cechy = nieparzysty ? std::uint16_t(cechyPrzed | cechy::Zabroniony) : cechyPrzed;
+        } else {
+            const double k = d.widok.SkalaBazowa > 0 ? d.widok.k() : 1.0;
+            d.widok.WspXSrodka = w.Xkm + (nieparzysty ? 40 / k : 0.0);
+            d.widok.WspYSrodka = w.Ykm;
+        }
+        QPainter p(&im);
+        KanwaEkranu k(p, true);
+        odswiez(d, k, &pamiec);
+        p.end();
+        benchmark::DoNotOptimize(im.constBits());
+    }
+    wykluczany.Cechy = cechyPrzed;
+    st.counters["rysowan_warstw"] = double(pamiec.liczbaRysowan() - 1);
 }
 
 // Pamięć modelu mierzona w osobnym procesie (szczyt RSS), plus rozmiary tablic.
@@ -346,6 +401,12 @@ void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary)
         for (const int z : {1, 8, 64})
             rejestruj("Skala_Przerysowanie" + r + "/krotnosc:" + std::to_string(z), n,
                       [n, z](State& st) { Przerysowanie(st, n, z, true); }, ms);
+        for (const int z : {1, 8, 64}) {
+            rejestruj("Skala_PrzerysowanieWarstwy" + r + "/krotnosc:" + std::to_string(z), n,
+                      [n, z](State& st) { Przerysowanie(st, n, z, true, true); }, ms);
+            rejestruj("Skala_PrzerysowanieNowyWidok" + r + "/krotnosc:" + std::to_string(z), n,
+                      [n, z](State& st) { PrzerysowanieNowegoWidoku(st, n, z); }, ms);
+        }
         rejestruj("Skala_PrzerysowanieBezWygladzania" + r + "/krotnosc:1", n,
                   [n](State& st) { Przerysowanie(st, n, 1, false); }, ms);
         benchmark::RegisterBenchmark(("Skala_Pamiec" + r).c_str(), [n](State& st) { Pamiec(st, n); })

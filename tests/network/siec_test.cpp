@@ -108,6 +108,30 @@ TEST(StacjeWgNazwy, JakWedlugOpisu)
     EXPECT_TRUE(ia.zdarzenia().isEmpty());
 }
 
+// Klucze porządkowania liczone wprost dają ten sam porządek, co klucze QCollator,
+// dla nazw z dowolnych znaków strony kodowej pliku (wielkie i małe litery, znaki
+// diakrytyczne innych języków, przestankowe, cyfry, spacje), także pustych i
+// jednakowych. Sieć dość duża, żeby klucze liczyły dwa wątki.
+TEST(StacjeWgNazwy, WszystkieZnakiStronyKodowej)
+{
+    Siec s = GenerujSiec({21000, 11});
+    Losowanie los(5);
+    for (int i = 0; i < s.liczbaStacji(); ++i) {
+        QByteArray b;
+        for (int k = los.ponizej(9); k > 0; --k)
+            b += char(1 + los.ponizej(255));
+        if (i % 3 == 0)
+            continue;   // część nazw z generatora
+        if (i % 50 == 1)
+            b = "Jednakowa";
+        if (i % 77 == 0)
+            b.clear();
+        s.Stacje[std::size_t(i)].NazwaStacji.ustawBajty(b);
+    }
+    budujStacjeWgNazwy(s, nullptr);
+    EXPECT_EQ(s.StacjeWgNazwy, wzorcoweStacjeWgNazwy(s));
+}
+
 TEST(SrodekDomyslny, SredniaPunktowKonturu)
 {
     Siec s;

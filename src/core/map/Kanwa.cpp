@@ -92,6 +92,12 @@ QSize Kanwa::rozmiarTekstu(const QString& tekst)
     return {w, m->m->height()};
 }
 
+void Kanwa::Linie(const std::vector<TLiniaPiks>& linie)
+{
+    for (const auto& l : linie)
+        Linia(l.p, l.q);
+}
+
 // ---------------------------------------------------------------- ekran
 
 KanwaEkranu::KanwaEkranu(QPainter& p, bool antyalias) : p_(p), aa_(antyalias)
@@ -155,6 +161,49 @@ void KanwaEkranu::Linia(TPiksel p, TPiksel q)
         p_.drawLine(QPointF(p.x + 0.5, p.y + 0.5), QPointF(q.x + 0.5, q.y + 0.5));
     else
         p_.drawLine(p.x, p.y, q.x, q.y);
+}
+
+void KanwaEkranu::Linie(const std::vector<TLiniaPiks>& linie)
+{
+    if (pioro.styl == StylPiora::Brak || linie.empty())
+        return;
+    ustawPioro();
+    // Jedno wywołanie dla całej listy: rasteryzacja każdej linii jest ta sama, co
+    // przy drawLine, odpada tylko koszt wywołania na linię.
+    const double d = aa_ ? 0.5 : 0.0;
+    bufLinii_.clear();
+    bufLinii_.reserve(linie.size());
+    if (aa_) {
+        for (const auto& l : linie)
+            bufLinii_.emplace_back(QPointF(l.p.x + d, l.p.y + d), QPointF(l.q.x + d, l.q.y + d));
+        p_.drawLines(bufLinii_.data(), int(bufLinii_.size()));
+    } else {
+        std::vector<QLine> calkowite;
+        calkowite.reserve(linie.size());
+        for (const auto& l : linie)
+            calkowite.emplace_back(l.p.x, l.p.y, l.q.x, l.q.y);
+        p_.drawLines(calkowite.data(), int(calkowite.size()));
+    }
+}
+
+const QImage* KanwaEkranu::obrazDocelowy() const
+{
+    const QPaintDevice* u = p_.device();
+    if (!u || u->devType() != QInternal::Image)
+        return nullptr;
+    const QImage* obraz = static_cast<const QImage*>(u);
+    if (obraz->devicePixelRatio() != 1.0 || !p_.transform().isIdentity() || p_.hasClipping() ||
+        p_.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    return obraz;
+}
+
+void KanwaEkranu::WklejObraz(const QImage& obraz)
+{
+    const auto tryb = p_.compositionMode();
+    p_.setCompositionMode(QPainter::CompositionMode_Source);
+    p_.drawImage(QPoint(0, 0), obraz);
+    p_.setCompositionMode(tryb);
 }
 
 void KanwaEkranu::Kolo(TPiksel p, int r)

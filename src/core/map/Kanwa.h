@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QLineF>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -20,6 +21,12 @@ class QPainter;
 class QPaintDevice;
 
 namespace tks {
+
+// Linia od p do q w pikselach.
+struct TLiniaPiks {
+    TPiksel p;
+    TPiksel q;
+};
 
 enum class StylPiora : std::uint8_t { Ciagle = 0, Kropkowane = 2, Brak = 5 };
 
@@ -83,6 +90,8 @@ public:
     virtual void Etykieta(TPiksel p, const QString& tekst) = 0;
     // Wypełniony trójkąt grotu strzałki.
     virtual void Trojkat(TPiksel a, TPiksel b, TPiksel c) = 0;
+    // Linie jednym piórem, w kolejności listy; rysują to samo, co Linia po kolei.
+    virtual void Linie(const std::vector<TLiniaPiks>& linie);
 
     // Szerokość i wysokość tekstu w bieżącej czcionce.
     QSize rozmiarTekstu(const QString& tekst);
@@ -120,6 +129,14 @@ public:
     void Wielokat(const std::vector<TPiksel>& punkty) override;
     void Etykieta(TPiksel p, const QString& tekst) override;
     void Trojkat(TPiksel a, TPiksel b, TPiksel c) override;
+    void Linie(const std::vector<TLiniaPiks>& linie) override;
+
+    bool antyalias() const { return aa_; }
+    // Obraz, na którym rysuje płótno, gdy da się na nim wkleić gotowy obraz piksel
+    // w piksel (obraz bez przekształcenia i obcięcia, skala urządzenia 1); inaczej nullptr.
+    const QImage* obrazDocelowy() const;
+    // Obraz w lewym górnym rogu, piksel w piksel.
+    void WklejObraz(const QImage& obraz);
 
 protected:
     const QPaintDevice* urzadzenieMiar() const override;
@@ -140,6 +157,7 @@ private:
     bool pedzelZnany_ = false;
     bool czcionkaZnana_ = false;
     int ascent_ = 0;
+    std::vector<QLineF> bufLinii_;
 };
 
 // Tryb wydruku: prymitywy dopisują elementy do `elementy`.

@@ -1,6 +1,7 @@
 #include "Rysowanie.h"
 
 #include "Kolory.h"
+#include "WarstwyMapy.h"
 #include "app/Droga.h"
 #include "common/Liczby.h"
 #include "pricing/CzasJazdy.h"
@@ -125,25 +126,51 @@ void RysujKonturPodzialuTerytorialnego(Kanwa& k, const Widok& w, const TPodzial&
     k.Wielokat(wielokat);
 }
 
+// Odcinki sieci (wybrane == nullptr) albo kandydaci wyboru ręcznego. Sąsiednie
+// odcinki tym samym piórem idą na płótno jedną listą, w tej samej kolejności.
+// `kandydaci`: rosnące indeksy odcinków, wśród których są wszystkie widoczne
+// (nullptr: wszystkie odcinki sieci).
 void RysujOdcinki(Kanwa& k, const Widok& w, const Siec& s, std::uint16_t maska, const std::vector<std::int32_t>* wybrane,
-                  const Kolory& kol)
+                  const Kolory& kol, const std::vector<std::int32_t>* kandydaci = nullptr)
 {
     TPiksel p, q;
+    std::vector<TLiniaPiks> partia;
+    Pioro pioroPartii = k.pioro;
+    auto wypisz = [&]() {
+        if (partia.empty())
+            return;
+        k.pioro = pioroPartii;
+        k.Linie(partia);
+        partia.clear();
+    };
     auto rysuj = [&](const TOdcinek& o, std::int32_t kolor) {
         if (!OdcPiks(w, punktOdc(o, false), punktOdc(o, true), p, q))
             return;
-        k.pioro.styl = (o.Cechy & maska) ? StylPiora::Kropkowane : StylPiora::Ciagle;
-        k.pioro.kolor = kolor;
-        k.Linia(p, q);
+        Pioro pi = k.pioro;
+        pi.styl = (o.Cechy & maska) ? StylPiora::Kropkowane : StylPiora::Ciagle;
+        pi.kolor = kolor;
+        if (!(pi == pioroPartii))
+            wypisz();
+        pioroPartii = pi;
+        partia.push_back({p, q});
     };
     if (!wybrane) {
-        for (const auto& o : s.Odcinki)
-            rysuj(o, o.KodZarzadu == 1 ? kol.KolorLinii : kol.KolorLiniiObcych);
+        if (kandydaci) {
+            for (const std::int32_t i : *kandydaci) {
+                const TOdcinek& o = s.Odcinki[std::size_t(i)];
+                rysuj(o, o.KodZarzadu == 1 ? kol.KolorLinii : kol.KolorLiniiObcych);
+            }
+        } else {
+            for (const auto& o : s.Odcinki)
+                rysuj(o, o.KodZarzadu == 1 ? kol.KolorLinii : kol.KolorLiniiObcych);
+        }
+        wypisz();
         return;
     }
     for (const std::int32_t i : *wybrane)
         if (i >= 0 && i < s.liczbaOdcinkow())
             rysuj(s.Odcinki[std::size_t(i)], kol.KolorPunktowTrasy);
+    wypisz();
 }
 
 void krzyzyk(Kanwa& k, TPiksel p, int r)
@@ -420,23 +447,14 @@ StanPaneluMapy OdswiezPanelMapy(Droga& d)
     return p;
 }
 
-StanPaneluMapy odswiez(Droga& d, Kanwa& k)
+void RysujWarstwyDolne(Kanwa& k, const Droga& d, const std::vector<std::int32_t>* odcinkiWidoku)
 {
-    StanPaneluMapy panel = OdswiezPanelMapy(d);
-
-    Widok& w = d.widok;
+    const Widok& w = d.widok;
     const Siec& s = d.siec;
     const Kolory& kol = d.kolory;
     const Trasa& t = d.trasa;
     const int szer = k.szerokosc();
     const int wys = k.wysokosc();
-
-    // 1. Skala, środek, promienie.
-    UstalSkale(w, szer, wys, s.SrodekDomyslny);
-    // Pusty obszar rysowania: nie ma skali, nie ma czego rysować.
-    if (szer <= 0 || wys <= 0)
-        return panel;
-    const int r = w.PromienStacji;
 
     // 2. Tło.
     k.czcionka.kolor = kCzarny;
@@ -462,7 +480,30 @@ StanPaneluMapy odswiez(Droga& d, Kanwa& k)
     k.pedzel = {kol.KolorTla, true};
 
     // 5. Odcinki; omijane przez wyszukiwanie kropkowane.
-    RysujOdcinki(k, w, s, t.MaskaOgraniczen, nullptr, kol);
+    RysujOdcinki(k, w, s, t.MaskaOgraniczen, nullptr, kol, odcinkiWidoku);
+}
+
+StanPaneluMapy odswiez(Droga& d, Kanwa& k, PamiecWarstwMapy* pamiec)
+{
+    StanPaneluMapy panel = OdswiezPanelMapy(d);
+
+    Widok& w = d.widok;
+    const Siec& s = d.siec;
+    const Kolory& kol = d.kolory;
+    const Trasa& t = d.trasa;
+    const int szer = k.szerokosc();
+    const int wys = k.wysokosc();
+
+    // 1. Skala, środek, promienie.
+    UstalSkale(w, szer, wys, s.SrodekDomyslny);
+    // Pusty obszar rysowania: nie ma skali, nie ma czego rysować.
+    if (szer <= 0 || wys <= 0)
+        return panel;
+    const int r = w.PromienStacji;
+
+    // 2.-5. Tło, obszary, kontur i odcinki: z pamięci warstw albo rysowane wprost.
+    if (!pamiec || !pamiec->wklej(k, d))
+        RysujWarstwyDolne(k, d, nullptr);
     // 6. Odcinki kandydatów wyboru ręcznego.
     RysujOdcinki(k, w, s, t.MaskaOgraniczen, &t.OdcinkiWyboru, kol);
 

@@ -13,6 +13,7 @@
 namespace tks {
 
 class Droga;
+class PamiecWarstwMapy;
 
 // Stan okna wokół mapy wyliczany przed rysowaniem; okno go tylko stosuje
 // (razem z polami "Vmax tab.", "Czas jazdy" i "Vr sr": d.kontrolki.vmaxTekst,
@@ -36,8 +37,15 @@ inline const QString kTytulPociaguNr = QStringLiteral("Wyznaczanie trasy - poci�
 // ręcznego.
 StanPaneluMapy OdswiezPanelMapy(Droga& d);
 
-// Całe rysowanie mapy na płótnie (z odświeżeniem panelu na początku).
-StanPaneluMapy odswiez(Droga& d, Kanwa& k);
+// Całe rysowanie mapy na płótnie (z odświeżeniem panelu na początku). Z pamięcią
+// warstw tło, obszary, kontur i odcinki są rysowane tylko wtedy, gdy zmienił się
+// widok, ograniczenia, kolory albo sieć; obraz jest ten sam piksel w piksel.
+StanPaneluMapy odswiez(Droga& d, Kanwa& k, PamiecWarstwMapy* pamiec = nullptr);
+
+// Dolne warstwy mapy (tło, obszary terytorialne, kontur kraju, odcinki) przy
+// ustalonej skali. `odcinkiWidoku`: rosnące indeksy odcinków, wśród których są
+// wszystkie widoczne (nullptr: wszystkie).
+void RysujWarstwyDolne(Kanwa& k, const Droga& d, const std::vector<std::int32_t>* odcinkiWidoku);
 
 // ---- elementy rysowania (dostępne dla wydruku i testów)
 

@@ -380,7 +380,26 @@ bool WczytajLinieZPliku(Siec& s, const QString& sciezka, QString& blad)
         blad = QStringLiteral("Nie można otworzyć pliku sieci \"%1\": %2").arg(sciezka, opisBleduPliku(f, sciezka, false));
         return false;
     }
-    QByteArray b = f.readAll();
+    // Cały plik jednym odczytem do bufora o rozmiarze pliku (readAll powiększa
+    // bufor jeszcze raz, żeby dojść do końca pliku).
+    QByteArray b;
+    const qint64 rozmiar = f.size();
+    if (rozmiar > 0 && rozmiar < std::numeric_limits<qsizetype>::max() / 2) {
+        b.resize(qsizetype(rozmiar));
+        qint64 przeczytane = 0;
+        while (przeczytane < rozmiar) {
+            const qint64 r = f.read(b.data() + przeczytane, rozmiar - przeczytane);
+            if (r <= 0)
+                break;
+            przeczytane += r;
+        }
+        b.truncate(qsizetype(przeczytane));
+        // Plik, który w międzyczasie urósł, czyta się do końca.
+        if (przeczytane == rozmiar && f.error() == QFileDevice::NoError)
+            b += f.readAll();
+    } else {
+        b = f.readAll();
+    }
     if (f.error() != QFileDevice::NoError) {
         blad = QStringLiteral("Błąd odczytu pliku sieci \"%1\": %2").arg(sciezka, opisBleduPliku(f, sciezka, false));
         return false;

@@ -62,7 +62,7 @@ void ObszarMapy::rysujMape()
     {
         QPainter p(&ekran_);
         KanwaEkranu k(p, true);
-        stan = odswiez(d_, k);
+        stan = odswiez(d_, k, &warstwy_);
     }
     // nowy obraz: ramki podpowiedzi już na nim nie ma
     hint_.pokazana = false;

@@ -7,6 +7,7 @@
 
 #include "map/Podpowiedz.h"
 #include "map/Rysowanie.h"
+#include "map/WarstwyMapy.h"
 
 #include <QImage>
 #include <QPoint>
@@ -69,6 +70,7 @@ private:
     Droga& d_;
     QImage& pb2_;
     QImage ekran_;              // zawartość obszaru mapy
+    PamiecWarstwMapy warstwy_;  // tło, obszary, kontur i odcinki bieżącego widoku
     bool nieaktualna_ = true;
     TLabelHint hint_;
     QPoint dol_;                // punkt naciśnięcia przycisku
