@@ -43,8 +43,8 @@ WykresProfilu::WykresProfilu(ProfilTrasy profil, QGraphicsItem* rodzic) : QChart
 {
     setTitle(tytulProfilu(profil_));
     legend()->setAlignment(Qt::AlignBottom);
-    // z prawej miejsce na pochyloną nazwę stacji końcowej
-    setMargins(QMargins(6, 6, 90, 6));
+    // po bokach miejsce na pochylone nazwy stacji początkowej i końcowej
+    setMargins(QMargins(60, 6, 90, 6));
 
     limit_ = new QLineSeries(this);
     limit_->setName(QStringLiteral("Ograniczenie prędkości"));
@@ -162,6 +162,11 @@ WidokProfilu::WidokProfilu(WykresProfilu* wykres, QWidget* rodzic) : QChartView(
     setFocusPolicy(Qt::StrongFocus);
 }
 
+QPointF WidokProfilu::punktWykresu(QPointF wWidoku) const
+{
+    return wykres_->mapFromScene(mapToScene(wWidoku.toPoint()));
+}
+
 void WidokProfilu::wheelEvent(QWheelEvent* e)
 {
     const double kroki = e->angleDelta().y() / 120.0;
@@ -172,7 +177,7 @@ void WidokProfilu::wheelEvent(QWheelEvent* e)
     if (e->modifiers() & Qt::ShiftModifier) {
         wykres_->przesun(-0.2 * kroki);
     } else {
-        const double km = wykres_->mapToValue(e->position()).x();
+        const double km = wykres_->mapToValue(punktWykresu(e->position())).x();
         wykres_->powieksz(std::pow(1.25, kroki), km);
     }
     e->accept();
@@ -181,7 +186,7 @@ void WidokProfilu::wheelEvent(QWheelEvent* e)
 void WidokProfilu::mouseMoveEvent(QMouseEvent* e)
 {
     QChartView::mouseMoveEvent(e);
-    const QPointF p = e->position();
+    const QPointF p = punktWykresu(e->position());
     if (wykres_->plotArea().contains(p))
         emit kursor(wykres_->mapToValue(p).x());
     else

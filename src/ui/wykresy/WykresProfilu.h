@@ -56,6 +56,8 @@ class WidokProfilu : public QChartView {
 public:
     explicit WidokProfilu(WykresProfilu* wykres, QWidget* rodzic = nullptr);
     WykresProfilu* wykres() const { return wykres_; }
+    // Punkt okna widoku we współrzędnych wykresu.
+    QPointF punktWykresu(QPointF wWidoku) const;
 
 signals:
     // Kursor nad wykresem: kilometr trasy; poza obszarem wykresu: -1.
