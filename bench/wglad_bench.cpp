@@ -47,8 +47,7 @@ void PorownanieTras(benchmark::State& st, int n)
     }
 }
 
-// Najgorszy przypadek wyjaśnienia: cel odcięty od reszty sieci (wszystkie ograniczenia
-// zdjęte, a drogi nadal nie ma, więc jedna próba) i cel za ograniczeniem (wszystkie
+// Najgorszy przypadek wyjaśnienia: cel za ograniczeniem, na końcu linii (wszystkie
 // próby: jedna z wszystkim zdjętym, po jednej na zaznaczone ograniczenie).
 void WyjasnienieBrakuDrogi(benchmark::State& st, int n)
 {
@@ -58,9 +57,12 @@ void WyjasnienieBrakuDrogi(benchmark::State& st, int n)
     const int od = s.punktyTrasy.front();
     // cel: stacja na odcinku, którego domyślne ograniczenia nie dopuszczają
     int cel = -1;
-    const std::uint16_t maska = s.d.trasa.MaskaOgraniczen & ~(cechy::Zabroniony | cechy::DoPominiecia);
+    // (nie szerokotorowy: zakątek szerokotorowy to osobna część sieci, tam wystarcza jedna próba)
+    const std::uint16_t maska =
+        s.d.trasa.MaskaOgraniczen & ~(cechy::Zabroniony | cechy::DoPominiecia | cechy::Szerokotorowa);
     for (const TOdcinek& o : s.d.siec.Odcinki)
-        if ((o.Cechy & maska) && s.d.siec.OdcinkiStacji[std::size_t(o.LpStB)].size() == 1) {
+        if ((o.Cechy & maska) && !(o.Cechy & cechy::Szerokotorowa)
+            && s.d.siec.OdcinkiStacji[std::size_t(o.LpStB)].size() == 1) {
             cel = o.LpStB;
             break;
         }
