@@ -11,6 +11,8 @@
 namespace tks::bench {
 
 void zarejestrujBenchmarkiSkali(const std::vector<int>& rozmiary);
+// Porównanie tras, wyjaśnienie braku drogi, profil prędkości do wykresu.
+void zarejestrujBenchmarkiWgladu(const std::vector<int>& rozmiary);
 // Czasy pojedynczych zapytań (ours i Dijkstra) według klucza kluczZapytan.
 std::map<std::string, CzasyZapytan>& czasyZapytan();
 // "z celem/N/krK" albo "bez celu/N" (kryterium < 0).

@@ -375,6 +375,7 @@ int main(int argc, char** argv)
     int n = int(argumenty.size()) - 1;
 
     zarejestrujBenchmarkiSkali(rozmiary);
+    zarejestrujBenchmarkiWgladu(rozmiary);
     benchmark::Initialize(&n, argumenty.data());
     if (benchmark::ReportUnrecognizedArguments(n, argumenty.data()))
         return 1;

@@ -6,7 +6,7 @@ set -euo pipefail
 PAKIETY=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc qt6-translations-l10n
-  qt6-charts-dev libxlsxwriter-dev
+  qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev
   libicu-dev
   clang libclang-rt-14-dev unzip
   libgl-dev

@@ -21,6 +21,10 @@ int polecenieGenerateNetwork(const QStringList& argumenty);
 // print-map: strona wydruku mapki (PDF albo PNG).
 int polecenieDrukujMape(const QStringList& argumenty);
 
+// Trasy według kryteriów obok siebie; profil prędkości trasy.
+int polecenieCompare(const QStringList& argumenty);
+int polecenieProfile(const QStringList& argumenty);
+
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
 // jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data
 // albo wartość D spoza zakresu to BladUzycia.

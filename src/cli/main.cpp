@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <unistd.h>
 #include <csignal>
@@ -40,6 +41,9 @@ const char* kPomoc =
     "                                              sieć w skali kraju do pomiarów wydajności (domyślnie 20000 stacji)\n"
     "  print-map --kind 0|1|2 [warunki] [operacje] --out PLIK.pdf|PLIK.png [--mono] [--rate-kind K]\n"
     "                                              strona wydruku mapki: cała sieć, okno, dopasowanie do trasy\n"
+    "  compare [warunki] [operacje]                trasy najkrótsza, najtańsza i najszybsza obok siebie\n"
+    "  profile [warunki] [operacje] --out PLIK.png|PLIK.pdf|PLIK.csv\n"
+    "                                              profil prędkości trasy: wykres albo wiersze co 100 m\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -54,7 +58,9 @@ int main(int argc, char** argv)
     // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
     const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0 ||
                                          std::strcmp(argv[1], "print-map") == 0);
-    if (rysuje) {
+    // Wykres profilu (Qt Charts) potrzebuje aplikacji z widżetami (też bez ekranu).
+    const bool wykres = argc > 1 && std::strcmp(argv[1], "profile") == 0;
+    if (rysuje || wykres) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // folder roboczy platformy jak domyślny Qt, ale bez ostrzeżenia na stderr
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -65,7 +71,9 @@ int main(int argc, char** argv)
         }
     }
     const std::unique_ptr<QCoreApplication> app =
-        rysuje ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+        wykres   ? std::make_unique<QApplication>(argc, argv)
+        : rysuje ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         std::fputs(kPomoc, args.isEmpty() ? stderr : stdout);
@@ -83,6 +91,8 @@ int main(int argc, char** argv)
         {QStringLiteral("report"), polecenieReport},
         {QStringLiteral("generate-network"), polecenieGenerateNetwork},
         {QStringLiteral("print-map"), polecenieDrukujMape},
+        {QStringLiteral("compare"), polecenieCompare},
+        {QStringLiteral("profile"), polecenieProfile},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

@@ -171,7 +171,13 @@ TEST(TrasaCli, LiniaSzerokotorowaTylkoBezOgraniczeniaRozstawu)
     const QJsonObject dom = trasa(punkty).json();
     EXPECT_EQ(dom[QStringLiteral("punkty")].toArray().size(), 1);   // końca nie da się ustawić
     EXPECT_TRUE(dom[QStringLiteral("sciezki")].toArray().isEmpty());
-    EXPECT_TRUE(dom[QStringLiteral("komunikaty")].toArray().isEmpty());
+    // komunikat mówi, co trzeba dopuścić (to samo, co robi --controls 0x0852 niżej)
+    const QJsonArray k = dom[QStringLiteral("komunikaty")].toArray();
+    ASSERT_EQ(k.size(), 1);
+    EXPECT_EQ(k[0][QStringLiteral("tekst")].toString(),
+              QStringLiteral("Nie można wyznaczyć trasy z Sławków LHS do Hrubieszów Towarowy przy obecnych warunkach.\n"
+                             "Żadna pojedyncza zmiana nie wystarczy. Trasa istnieje, gdy dopuścisz naraz: "
+                             "Linie szerokotorowe i Linie pod obcym zarządem."));
     const QJsonObject rozstaw = trasa(punkty + QStringList{QStringLiteral("--controls"), QStringLiteral("0x0952")}).json();
     EXPECT_TRUE(rozstaw[QStringLiteral("sciezki")].toArray().isEmpty());
 

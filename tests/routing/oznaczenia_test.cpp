@@ -110,10 +110,13 @@ TEST(Oznaczenia, DrugiStartZastepujePoczatekIPrzeliczaTylkoPierwszyOdcinek)
     EXPECT_EQ(l.pole("StacjaPoczatkowa").toString(), QStringLiteral("A"));
     EXPECT_DOUBLE_EQ(l.pole("Dlugosc").toDouble(), 3.0);
 
-    // Start, do którego nie ma drogi: nic się nie zmienia i nic nie jest pokazywane.
+    // Start, z którego nie ma drogi: punkty się nie zmieniają, komunikat mówi dlaczego.
     EXPECT_FALSE(OznaczStart(l.d, l.Z));
     EXPECT_EQ(l.punkty(), (std::vector<int>{l.A, l.P1, l.P2}));
-    EXPECT_TRUE(l.ia.zdarzenia().isEmpty());
+    ASSERT_EQ(l.ia.teksty().size(), 1);
+    EXPECT_EQ(l.ia.teksty().first(),
+              QStringLiteral("Nie można wyznaczyć trasy z Z do P1 przy obecnych warunkach.\n"
+                             "Stacje Z i P1 leżą w częściach sieci, których nie łączy żadna linia."));
 }
 
 TEST(Oznaczenia, StartPrzedSamotnymKoncem)
@@ -161,9 +164,11 @@ TEST(Oznaczenia, PunktPosredniPrzedSamotnymKoncemIKomunikatBrakuPolaczenia)
     ASSERT_TRUE(OznaczPP(m.d, m.Z));   // punkt wstawiony, ale odcinka drogi nie ma
     EXPECT_EQ(m.punkty(), (std::vector<int>{m.Z, m.P2}));
     EXPECT_TRUE(m.t().Sciezki.empty());
+    // pierwsza linia jak dotąd, pod nią przyczyna
     EXPECT_EQ(m.ia.teksty(),
               QStringList{QStringLiteral(
-                  "Przy wybranych ograniczeniach nie można znaleźć połączenia między stacją Z a stacją P2")});
+                  "Przy wybranych ograniczeniach nie można znaleźć połączenia między stacją Z a stacją P2\n"
+                  "Stacje Z i P2 leżą w częściach sieci, których nie łączy żadna linia.")});
 }
 
 TEST(Oznaczenia, PodwojneWykluczenieStacjiIJegoZdjecie)

@@ -1,6 +1,7 @@
 #include "Oznaczenia.h"
 
 #include "app/Droga.h"
+#include "routing/BrakDrogi.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Wyszukiwanie.h"
 
@@ -10,6 +11,17 @@ namespace tks {
 namespace {
 
 bool stacjaIstnieje(const Droga& d, int s) { return s >= 0 && s < d.siec.liczbaStacji(); }
+
+// Wyszukiwanie odcinka drogi dla oznaczenia. Gdy drogi nie ma, mówi o tym (nazywa obie
+// stacje i to, co trzeba zmienić); w wyborze ręcznym mówi o tym już wybór linii.
+bool szukajDlaOznaczenia(Droga& d, int od, int doSt)
+{
+    if (ObliczMinOdleglosci(d, od, doSt, 0))
+        return true;
+    if (d.kontrolki.kryterium != 2)
+        ZglosBrakDrogi(d, od, doSt, tekstNieMoznaWyznaczyc(d, od, doSt));
+    return false;
+}
 
 double etykieta(const Droga& d, int s) { return d.siec.Stacje[std::size_t(s)].OdlMin; }
 
@@ -38,7 +50,7 @@ bool dopiszNaKoncu(Droga& d, int s, std::uint8_t rodzaj)
 {
     auto& P = d.trasa.GlowneStacje;
     const int ostatnia = P.back().LpStacji;
-    if (!ObliczMinOdleglosci(d, ostatnia, s, 0))
+    if (!szukajDlaOznaczenia(d, ostatnia, s))
         return false;
     TGlownaStacja p = punkt(d, rodzaj, s);
     p.NrGrupy = ++d.trasa.LicznikGrup;
@@ -70,7 +82,7 @@ bool OznaczStart(Droga& d, int s)
         P.push_back({});
     } else if (P.front().Rodzaj != kPunktPoczatkowy) {
         const int cel = P.front().LpStacji;
-        if (!ObliczMinOdleglosci(d, s, cel, 0))
+        if (!szukajDlaOznaczenia(d, s, cel))
             return false;
         P.insert(P.begin(), punkt(d, kPunktPoczatkowy, s));
         P[1].NrGrupy = ++d.trasa.LicznikGrup;
@@ -79,7 +91,7 @@ bool OznaczStart(Droga& d, int s)
         P[1].OdlDoPunktu = etykieta(d, cel);
     } else if (P.size() > 1) {
         const int cel = P[1].LpStacji;
-        if (!ObliczMinOdleglosci(d, s, cel, 0))
+        if (!szukajDlaOznaczenia(d, s, cel))
             return false;
         ZdejmOznaczenieMinDrogi(d, P[1].NrGrupy);
         ustawStacje(d, P.front(), kPunktPoczatkowy, s);
@@ -106,7 +118,7 @@ bool OznaczMeta(Droga& d, int s)
             return false;
     } else if (P.size() >= 2) {
         const int od = P[P.size() - 2].LpStacji;
-        if (!ObliczMinOdleglosci(d, od, s, 0))
+        if (!szukajDlaOznaczenia(d, od, s))
             return false;
         ZdejmOznaczenieMinDrogi(d, P.back().NrGrupy);
         P.back().OdlDoPunktu = etykieta(d, s);

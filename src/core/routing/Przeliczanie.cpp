@@ -61,6 +61,7 @@ void PrzeliczPonownieDroge(Droga& d)
 {
     Trasa& t = d.trasa;
     t.Sciezki.clear();
+    t.OdcinekBezDrogi = 0;
     if (t.GlowneStacje.empty())
         return;
 
@@ -81,8 +82,10 @@ void PrzeliczPonownieDroge(Droga& d)
         for (std::size_t a = 1; a < t.GlowneStacje.size(); ++a) {
             const int od = t.GlowneStacje[a - 1].LpStacji;
             const int doSt = t.GlowneStacje[a].LpStacji;
-            if (!ObliczMinOdleglosci(d, od, doSt, t.GlowneStacje[a].NrLinii))
+            if (!ObliczMinOdleglosci(d, od, doSt, t.GlowneStacje[a].NrLinii)) {
+                t.OdcinekBezDrogi = int(a);
                 break;
+            }
             OznaczMinDroge(d, od, doSt, false, int(a), t.GlowneStacje[a].NrGrupy);
         }
     }

@@ -119,6 +119,10 @@ struct Trasa {
     // (wycena liczy wszystko od nowa, więc wynik jest ten sam, a czas nie rośnie
     // z kwadratem liczby punktów trasy).
     bool WycenaOdlozona = false;
+
+    // Numer odcinka drogi (punktu, na którym się kończy), na którym ostatnie
+    // przeliczenie całej trasy nie znalazło drogi; 0, gdy znalazło wszystkie.
+    std::int32_t OdcinekBezDrogi = 0;
 };
 
 } // namespace tks

@@ -4,6 +4,7 @@
 
 #include "app/Droga.h"
 #include "pricing/Wycenianie.h"
+#include "routing/BrakDrogi.h"
 #include "routing/Warunki.h"
 
 #include <QElapsedTimer>
@@ -323,9 +324,9 @@ void OznaczMinDroge(Droga& d, int od, int doSt, bool odwrotnie, int lpDrogi, int
         return;
     const TStacja& cel = s.Stacje[std::size_t(doSt)];
     if (cel.OdlMin > 1e99 || cel.StPop == -1) {
-        d.interakcja.komunikat(
-            QStringLiteral("Przy wybranych ograniczeniach nie można znaleźć połączenia między stacją ")
-            + s.nazwaStacji(od) + QStringLiteral(" a stacją ") + s.nazwaStacji(doSt));
+        ZglosBrakDrogi(d, od, doSt,
+                       QStringLiteral("Przy wybranych ograniczeniach nie można znaleźć połączenia między stacją ")
+                           + s.nazwaStacji(od) + QStringLiteral(" a stacją ") + s.nazwaStacji(doSt));
         return;
     }
     if (lpDrogi >= 0 && std::size_t(lpDrogi) < d.trasa.GlowneStacje.size())

@@ -7,6 +7,7 @@
 #include "app/Droga.h"
 #include "calendar/KalendarzPociagu.h"
 #include "pricing/Przedzialy.h"
+#include "routing/BrakDrogi.h"
 #include "routing/Kontrolki.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
@@ -391,6 +392,13 @@ bool WczytajPociag(Droga& d, int id)
     d.trasa.TrybWyboru = 0;
     PrzeliczPonownieDroge(d);
     d.kontrolki.wczytywaniePociagu = false;
+    // Odcinek, którego nie da się odtworzyć na obecnej sieci: trasa kończy się przed nim,
+    // więc planista musi się dowiedzieć, dlaczego.
+    if (const int a = d.trasa.OdcinekBezDrogi; a > 0) {
+        const int od = d.trasa.GlowneStacje[std::size_t(a - 1)].LpStacji;
+        const int doSt = d.trasa.GlowneStacje[std::size_t(a)].LpStacji;
+        ZglosBrakDrogi(d, od, doSt, tekstNieMoznaWyznaczyc(d, od, doSt));
+    }
 
     p.IdBiezacegoPociagu = id;
     p.ZmianyPociagu = false;

@@ -139,6 +139,7 @@ void TFrmDroga::budujMenu()
     daneTrasa->setObjectName(QStringLiteral("DaneTrasa1"));
     for (int i = 0; i < poziomy.size(); ++i)
         connect(akcja(daneTrasa, poziomy[i], nullptr, false), &QAction::triggered, this, [this, i] { PokazTrase(i); });
+    budujMenuWgladu();
 
     menuPomoc = mb->addMenu(QStringLiteral("Po&moc"));
     menuPomoc->setObjectName(QStringLiteral("Pomoc1"));

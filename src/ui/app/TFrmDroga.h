@@ -99,6 +99,9 @@ public slots:
     void Drukarka1Click();
     void Instrukcja1Click();
     void OSystemie1Click();
+    // "Dane" -> "Porównanie tras" i "Profil prędkości"
+    void PorownanieTras1Click();
+    void ProfilPredkosci1Click();
 
 signals:
     void zamkniete();
@@ -173,12 +176,15 @@ public:
     QAction* Kolory1 = nullptr;
     QAction* Drukarka1 = nullptr;
     QMenu* menuDane = nullptr;
+    QAction* PorownanieTras1 = nullptr;
+    QAction* ProfilPredkosci1 = nullptr;
     QMenu* menuPomoc = nullptr;
     QAction* Instrukcja1 = nullptr;
     QAction* OSystemie1 = nullptr;
 
 private:
     void budujMenu();
+    void budujMenuWgladu();   // pozycje "Porównanie tras" i "Profil prędkości" w menu "Dane"
     void budujPanel();
     void ustawKolejnoscTab();
     void polaczZdarzenia();
