@@ -427,6 +427,52 @@ TEST_F(Zapis, BrakujacaKolumnaToNull)
     EXPECT_EQ(d.pociag.Naglowek.liczbaKolumn(), nowaTabelaNaglowka().liczbaKolumn());
 }
 
+TEST_F(Zapis, VmaxTaboruZapisanaZPociagiem)
+{
+    // pociąg zapisany przy "Vmax tab." 60 wraca z 60, choć w polu jest już 120
+    d.kontrolki.vmaxTekst = QStringLiteral("60");
+    trasaAD();
+    const int czas60 = d.wycena.Tr;
+    ASSERT_EQ(zapiszNowy(), 1);
+    EXPECT_EQ(d.pociag.pole(QStringLiteral("VTab")).toInt(), 60);
+    d.kontrolki.vmaxTekst = QStringLiteral("120");
+    ObliczMinParametry(d);
+    ASSERT_NE(d.wycena.Tr, czas60);
+    ASSERT_TRUE(WczytajPociag(d, 1));
+    EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("60"));
+    EXPECT_EQ(d.wycena.Tr, czas60);
+    EXPECT_FALSE(d.pociag.ZmianyPociagu);
+
+    // wartość spoza zakresu w pliku: ograniczona jak wpisana w pole
+    {
+        QString blad;
+        auto t = Tabela::wczytajZPliku(plik("Naglowek", 1), blad);
+        ASSERT_TRUE(t);
+        t->ustaw(0, QStringLiteral("VTab"), 5);
+        ASSERT_TRUE(t->zapiszDoPliku(plik("Naglowek", 1), blad));
+        ASSERT_TRUE(WczytajPociag(d, 1));
+        EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("10"));
+    }
+
+    // plik ze starszej wersji (bez kolumny VTab): pole zostaje, jakie było
+    QString blad;
+    auto surowa = Tabela::wczytajZPliku(plik("Naglowek", 1), blad);
+    ASSERT_TRUE(surowa);
+    QVector<DefinicjaKolumny> kol;
+    for (const auto& k : surowa->kolumny())
+        if (k.nazwa != QLatin1String("VTab"))
+            kol.append(k);
+    Tabela stara(QStringLiteral("Naglowek"), kol);
+    const int w = stara.dodajWiersz();
+    for (int k = 0; k < stara.liczbaKolumn(); ++k)
+        stara.ustaw(w, k, surowa->wartosc(0, stara.kolumna(k).nazwa));
+    ASSERT_TRUE(stara.zapiszDoPliku(plik("Naglowek", 1), blad));
+    d.kontrolki.vmaxTekst = QStringLiteral("90");
+    ASSERT_TRUE(WczytajPociag(d, 1));
+    EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("90"));
+    EXPECT_FALSE(d.pociag.pole(QStringLiteral("VTab")).isValid());
+}
+
 TEST_F(Zapis, NaglowekBezWiersza)
 {
     trasaAD();

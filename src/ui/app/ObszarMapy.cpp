@@ -18,6 +18,7 @@ namespace tks::ui {
 
 namespace {
 constexpr int kKrokKolka = 120;   // jeden ząbek kółka myszy
+constexpr int kGruboscRamkiFokusu = 2;
 TPiksel piksel(QPoint p) { return {p.x(), p.y()}; }
 } // namespace
 
@@ -74,6 +75,25 @@ void ObszarMapy::paintEvent(QPaintEvent* e)
     aktualizuj();
     QPainter p(this);
     p.drawImage(e->rect(), ekran_, e->rect());
+    if (hasFocus()) {
+        // ramka fokusu tylko na ekranie (nie na obrazie mapy ani wydruku)
+        p.setPen(QPen(palette().color(QPalette::Highlight), kGruboscRamkiFokusu, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        const int m = kGruboscRamkiFokusu / 2;
+        p.drawRect(rect().adjusted(m, m, -m - 1, -m - 1));
+    }
+}
+
+void ObszarMapy::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void ObszarMapy::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void ObszarMapy::resizeEvent(QResizeEvent* e)
