@@ -1,5 +1,6 @@
 // Zapis, wczytanie i usunięcie pociągu, identyfikatory, pytania o zapis.
 
+#include "app/CyklDrogi.h"
 #include "calendar/KalendarzPociagu.h"
 #include "common/Daty.h"
 #include "pricing/Wycenianie.h"
@@ -95,11 +96,14 @@ TEST_F(Zapis, PierwszyZapisTworzyPlikiIWierszListy)
     d.pociag.ustaw(QStringLiteral("NazwaPociagu"), QStringLiteral("Poranny"));
     d.pociag.zatwierdz();
     ASSERT_TRUE(d.pociag.ZmianyPociagu);
+    ASSERT_TRUE(d.pociag.NowyPociag);
 
     EXPECT_EQ(zapiszNowy(), 1);
     EXPECT_EQ(okna.liczbaNaglowkow, 1);
+    // zapisany pociąg nie jest już nowy: tytuł okna i pytanie o zapis mówią o jego numerze
+    EXPECT_FALSE(d.pociag.NowyPociag);
+    EXPECT_EQ(tekstPytaniaOZapis(d), QStringLiteral("Czy zapisać zmiany dla pociągu nr 1234 ?"));
     EXPECT_FALSE(d.pociag.ZmianyPociagu);
-    EXPECT_TRUE(d.pociag.NowyPociag);   // zostaje do wczytania pociągu
     EXPECT_EQ(d.pociag.pole(QStringLiteral("IdPociagu")).toInt(), 1);
     for (const char* t :
          {"Naglowek", "PociagStacje", "GlowneStacje", "OdcinkiZabronione", "StacjeZabronione", "Kalendarz"})
@@ -351,7 +355,7 @@ TEST_F(Zapis, UszkodzonyPlikNieZmieniaNiczegoWPamieci)
     EXPECT_TRUE(ia.zdarzenia()[0].tekst.contains(QStringLiteral("uszkodzony")));
     EXPECT_EQ(ia.zdarzenia()[0].tytul, QStringLiteral("Błąd"));
     EXPECT_EQ(d.pociag.IdBiezacegoPociagu, 2);
-    EXPECT_TRUE(d.pociag.NowyPociag);
+    EXPECT_FALSE(d.pociag.NowyPociag);   // jak przed próbą: zapisany pociąg
     EXPECT_EQ(d.pociag.Naglowek, naglowek);
     EXPECT_EQ(stacjeTrasy(), elementy);
     EXPECT_EQ(punkty(), (std::vector<int>{A, E, D}));

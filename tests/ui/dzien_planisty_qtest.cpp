@@ -81,7 +81,16 @@ void klawisz(int k, Qt::KeyboardModifiers m = Qt::NoModifier)
 // Polecenie menu z klawiatury: Alt+litera menu, potem litery pozycji.
 void menu(QMainWindow* w, char litera, std::initializer_list<char> pozycje)
 {
-    QTest::keyClick(w, Qt::Key(litera), Qt::AltModifier);
+    // po zamknięciu okna dialogowego okno główne wraca na wierzch (bez menedżera okien - ręcznie)
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // pasek menu bywa jeszcze w trybie klawiatury po poprzednim poleceniu: Esc i jeszcze raz
+    for (int proba = 0; proba < 3 && !QApplication::activePopupWidget(); ++proba) {
+        if (proba > 0)
+            QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key(litera), Qt::AltModifier);
+        QTest::qWait(20);
+    }
     for (char p : pozycje) {
         QMenu* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY2(m, "menu nie otwarte");
@@ -166,8 +175,9 @@ void TestDzienPlanisty::kroki(TFrmDroga* w)
     QVERIFY(w->DBEditCena->text().endsWith(QStringLiteral(" zł")));
     const QString dlugoscBezposrednio = w->DBEditDlugosc->text();
 
-    // punkt pośredni: trasa przez Kielce jest inna
-    kliknijStacje(w, w->SpeedButtonSetPrzez, QStringLiteral("Kielce"));
+    // punkt pośredni: trasa przez Częstochowę jest dłuższa
+    kliknijStacje(w, w->SpeedButtonSetPrzez, QStringLiteral("Częstochowa Osobowa"));
+    QTRY_COMPARE(d.trasa.GlowneStacje.size(), std::size_t(3));
     QTRY_VERIFY(w->DBEditDlugosc->text() != dlugoscBezposrednio);
     QVERIFY(!w->DBEditCena->text().isEmpty());
 
@@ -181,7 +191,7 @@ void TestDzienPlanisty::kroki(TFrmDroga* w)
         for (const TGlownaStacja& g : d.trasa.GlowneStacje)
             punkt = punkt || g.LpStacji == s;
         if (!punkt && st.Widocznosc * 10000LL <= d.widok.zoom && w->mapa()->rect().contains(QPoint(p.x, p.y))
-            && TekstyWyboru(ZnajdzKliknieteStacje(d, p.x, p.y)).size() == 1) {
+            && TekstyWyboru(ZnajdzKliknieteStacje(d, p.x, p.y)).join(QLatin1Char('|')).contains(d.siec.nazwaStacji(s))) {
             omijana = d.siec.nazwaStacji(s);
             break;
         }

@@ -14,6 +14,7 @@
 #include "reports/TFrmPreview.h"
 #include "reports/WydrukTrasy.h"
 #include "routing/Oznaczenia.h"
+#include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
 #include "trains/OknaPociaguOkienne.h"
 #include "trains/TFrmNaglowek.h"
@@ -137,8 +138,9 @@ void TestPoprawki::stanPoPierwszymZapisie()
     Okno o;
     TFrmDroga& w = o.w;
     o.trasa();
-    QTRY_VERIFY(w.ZapiszPocig1->isEnabled());
-    QVERIFY(!w.Wczytajpocig1->isEnabled());   // w folderze nie ma jeszcze listy pociągów
+    // po narysowaniu mapy: w folderze nie ma jeszcze listy pociągów
+    QTRY_VERIFY(!w.Wczytajpocig1->isEnabled());
+    QVERIFY(w.ZapiszPocig1->isEnabled());
     QCOMPARE(w.windowTitle(), QStringLiteral("Wyznaczanie trasy - nowy pociąg"));
     QTimer::singleShot(50, this, [&] {
         auto* n = qobject_cast<TFrmNaglowek*>(QApplication::activeModalWidget());
@@ -257,8 +259,10 @@ void TestPoprawki::kolumnyWgTresciIZapamietane()
 {
     Okno o;
     o.trasa("Dąbrowa Górnicza Ząbkowice", "Szczecin Główny");
+    const QStringList ukryte = WyznaczTrase(o.d(), 0);
     auto* p = new TFrmPodgladTrasa(o.d(), &o.w);
-    p->przygotuj(0, {});
+    p->przygotuj(0, ukryte);
+    QVERIFY(p->model()->rowCount() > 3);
     p->show();
     QTableView* g = p->DBGrid1;
     QVERIFY(!g->horizontalHeader()->stretchLastSection());
@@ -285,7 +289,7 @@ void TestPoprawki::kolumnyWgTresciIZapamietane()
     PlikUstawien u(o.d().plikUstawien);
     QCOMPARE(u.calkowita(QStringLiteral("Kolumny"), QStringLiteral("FrmPodgladTrasa.OdStacji"), 0), 333);
     TFrmPodgladTrasa drugi(o.d(), &o.w);
-    drugi.przygotuj(0, {});
+    drugi.przygotuj(0, ukryte);
     QCOMPARE(drugi.DBGrid1->columnWidth(1), 333);
 }
 

@@ -356,6 +356,7 @@ WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
 
     p.ZmianyPociagu = false;
     p.zapomnijZmianyNaglowka();
+    p.NowyPociag = false;   // zapisany pociąg ma numer: tytuł okna i pytania już z nim
     return WynikZapisu::Zapisano;
 }
 

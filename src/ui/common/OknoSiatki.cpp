@@ -46,11 +46,12 @@ QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja
     DBGrid1->horizontalHeader()->setStretchLastSection(false);
     DBGrid1->setTabKeyNavigation(false);   // Tab wychodzi z siatki; po komórkach chodzą strzałki
     DBGrid1->installEventFilter(this);
-    connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int kolumna, int, int nowa) {
-        if (ukladam_)
+    connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int kolumna, int stara, int nowa) {
+        // ukrycie i pokazanie kolumny (z 0 i do 0) to nie zmiana szerokości przez użytkownika
+        if (ukladam_ || stara <= 0 || nowa <= 0)
             return;
         const QString n = nazwaKolumny(kolumna);
-        if (n.isEmpty() || nowa <= 0)
+        if (n.isEmpty())
             return;
         ustawione_.insert(n, nowa);
         zmienione_ = true;
