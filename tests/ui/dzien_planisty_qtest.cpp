@@ -267,6 +267,7 @@ void TestDzienPlanisty::kroki(TFrmDroga* w)
     pdf_ = katalog_.filePath(QStringLiteral("IC12345.pdf"));
     podglad->wyborPliku = [this](const QString&) { return pdf_; };   // okno wyboru pliku
     podglad->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(podglad));
     podglad->ScrollBox->setFocus();
     QTest::keyClick(podglad->ScrollBox, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(pdf_));
@@ -275,6 +276,7 @@ void TestDzienPlanisty::kroki(TFrmDroga* w)
 
     // zmiana masy i zamknięcie: pytanie o zapis, "Tak", zapis w oknie "Informacje o pociągu"
     w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     w->DBLookupComboBoxBrutto->setFocus();
     klawisz(Qt::Key_Down);
     QCOMPARE(w->DBLookupComboBoxBrutto->currentIndex(), 2);
