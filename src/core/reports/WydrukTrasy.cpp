@@ -26,6 +26,8 @@ constexpr PoleWydruku kPolaWydruku[] = {
 
 // Odstęp (mm) pod ostatnią linią opisu, przed nagłówkiem tabeli.
 constexpr double kOdstepPodOpisem = 3.0;
+// Dodatkowy odstęp (mm) między tekstami sąsiednich kolumn.
+constexpr double kOdstepKolumn = 1.4;
 // Kolumna z nazwami albo uwagami nie robi się węższa niż tyle mm.
 constexpr double kMinimumKolumnyTekstu = 24.0;
 
@@ -194,8 +196,8 @@ Raport RaportTrasy(const WydrukTrasy& w)
         double m = szerokoscTekstu(cTytuly, w.tytulyKolumn.value(i));
         for (const QStringList& wiersz : w.wiersze)
             m = std::max(m, szerokoscTekstu(cWiersz, wiersz.value(i)));
-        // zapas na zaokrąglenia miar czcionki: tekst nie zawija się o włos
-        naturalne[i] = m > 0 ? m + 2 * kMargines + 0.6 : 0.0;
+        // odstęp między kolumnami, z zapasem na zaokrąglenia miar czcionki
+        naturalne[i] = m > 0 ? m + 2 * kMargines + kOdstepKolumn : 0.0;
     }
     const QVector<double> szerokosci = szerokosciWgTresci(naturalne, zawijane, szer, kMinimumKolumnyTekstu);
     QVector<KolumnaRaportu> kolumny;
