@@ -188,13 +188,15 @@ void TestPoprawki::listaPociagowZKlawiatury()
     QVERIFY(o.zapisz(QStringLiteral("B2"), "Poznań Główny", "Wrocław Główny") > 0);
     TFrmWyborPociagu* l = o.w.oknaPociagu()->FrmWyborPociagu;
 
-    // Enter w siatce wybiera bieżący wiersz
+    // okno otwiera się z fokusem na siatce; Enter wybiera bieżący wiersz
+    bool fokusNaSiatce = false;
     QTimer::singleShot(50, this, [&] {
-        l->DBGrid1->setFocus();
+        fokusNaSiatce = QApplication::focusWidget() == l->DBGrid1;
         QTest::keyClick(l->DBGrid1, Qt::Key_Down);
         QTest::keyClick(l->DBGrid1, Qt::Key_Return);
     });
     QCOMPARE(l->wybierz(), 2);
+    QVERIFY(fokusNaSiatce);
 
     // Tab: cztery przyciski sortowania i filtru, siatka, przyciski pod nią; z siatki Tab wychodzi
     QStringList kolejnosc;

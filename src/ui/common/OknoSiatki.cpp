@@ -167,6 +167,13 @@ void OknoSiatki::zapiszSzerokosci()
         zmienione_ = false;
 }
 
+void OknoSiatki::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // okno otwiera się z fokusem na siatce: strzałki i Enter działają od razu
+    DBGrid1->setFocus(Qt::OtherFocusReason);
+}
+
 void OknoSiatki::hideEvent(QHideEvent* e)
 {
     zapiszSzerokosci();

@@ -72,6 +72,7 @@ protected:
 
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
     // Porządek i warunki tabeli okna. Kolumn wyliczanych tu nie ma.
     virtual void sortujTabele(const QString& pole, bool malejaco) = 0;
