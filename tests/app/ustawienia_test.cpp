@@ -2,6 +2,7 @@
 
 #include "app/Droga.h"
 #include "app/PlikUstawien.h"
+#include "app/SzerokosciKolumn.h"
 #include "app/Ustawienia.h"
 #include "map/Kolory.h"
 #include "wspolne/DrukQt.h"
@@ -231,3 +232,29 @@ TEST(TekstRzeczywistej, PrzecinekBezGrupowania)
 }
 
 } // namespace
+
+TEST_F(Ustawienia, SzerokosciKolumnSiatek)
+{
+    plik("[Inne]\r\nNieczynne=1\r\n");
+    const QString p = d.plikUstawien;
+    QString blad;
+    ASSERT_TRUE(ZapiszSzerokosciKolumn(p, QStringLiteral("FrmPodgladTrasa"),
+                                       {{QStringLiteral("OdStacji"), 240}, {QStringLiteral("Cena"), 20000}}, blad))
+        << blad.toStdString();
+    // inne okno, ta sama kolumna: osobny klucz
+    ASSERT_TRUE(ZapiszSzerokosciKolumn(p, QStringLiteral("FrmWyborPociagu"), {{QStringLiteral("OdStacji"), 90}}, blad));
+    const auto s = WczytajSzerokosciKolumn(p, QStringLiteral("FrmPodgladTrasa"),
+                                           {QStringLiteral("OdStacji"), QStringLiteral("Cena"), QStringLiteral("Uwagi")});
+    EXPECT_EQ(s.value(QStringLiteral("OdStacji")), 240);
+    EXPECT_EQ(s.value(QStringLiteral("Cena")), kMaxSzerokoscKolumny);   // ograniczona przy zapisie
+    EXPECT_FALSE(s.contains(QStringLiteral("Uwagi")));                  // nieustawiona: według treści
+    EXPECT_EQ(WczytajSzerokosciKolumn(p, QStringLiteral("FrmWyborPociagu"), {QStringLiteral("OdStacji")})
+                  .value(QStringLiteral("OdStacji")),
+              90);
+    // inne sekcje zostają; ręcznie zepsuta wartość jest pomijana
+    PlikUstawien u(p);
+    EXPECT_TRUE(u.logiczna(QStringLiteral("Inne"), QStringLiteral("Nieczynne"), false));
+    u.zapiszCalkowita(QStringLiteral("Kolumny"), QStringLiteral("FrmPodgladTrasa.OdStacji"), 2);
+    ASSERT_TRUE(u.zapisz(blad));
+    EXPECT_TRUE(WczytajSzerokosciKolumn(p, QStringLiteral("FrmPodgladTrasa"), {QStringLiteral("OdStacji")}).isEmpty());
+}

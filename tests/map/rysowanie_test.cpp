@@ -344,6 +344,29 @@ TEST_F(Rysowanie, WezlyMajaWiekszeKolaICzarnyObrys)
     }
 }
 
+TEST_F(Rysowanie, NazwaStacjiZeStawkaZaPostojWygrywaZNazwaWezlaObok)
+{
+    // Dwa węzły tej samej klasy, nazwy na siebie zachodzą: wcześniejszy (mniejszy
+    // indeks) to węzeł bez postoju, późniejszy - główna stacja pasażerska.
+    const int wezel = stacja(QStringLiteral("Miasto Wschód"), 100, 100, -1);
+    const int glowna = stacja(QStringLiteral("Miasto Główne"), 110, 104, -1);
+    d->siec.Stacje[std::size_t(glowna)].Stawka = 9.75;
+    auto e = wydruk();
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Główne")), 1);
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Wschód")), 0);
+    // Bez stawki obowiązuje kolejność stacji.
+    d->siec.Stacje[std::size_t(glowna)].Stawka = 0;
+    e = wydruk();
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Wschód")), 1);
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Główne")), 0);
+    // Klasa -1 nadal przed klasą 0, także gdy węzeł klasy 0 ma stawkę.
+    d->siec.Stacje[std::size_t(wezel)].Widocznosc = 0;
+    d->siec.Stacje[std::size_t(wezel)].Stawka = 5;
+    e = wydruk();
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Główne")), 1);
+    EXPECT_EQ(ileNapisow(e, QStringLiteral("Miasto Wschód")), 0);
+}
+
 TEST_F(Rysowanie, NazwyWezlowStykajaceSieKrawedziaNieSaRysowaneObie)
 {
     const QString n1 = QStringLiteral("Pierwszy");

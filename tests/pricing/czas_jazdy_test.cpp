@@ -3,6 +3,7 @@
 #include "pricing/CzasJazdy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
+#include "routing/Warunki.h"
 #include "trains/TabelePociagu.h"
 #include "wspolne/DrogaTestowa.h"
 
@@ -143,12 +144,22 @@ TEST(CzasJazdy, TekstyPolCzasuIPredkosci)
     EXPECT_EQ(czasJazdyJakoTekst(90000), QStringLiteral("25:00"));   // pełne godziny, nie godzina doby
     EXPECT_EQ(czasJazdyJakoTekst(0), QStringLiteral("00:00"));
 
-    // Jeden punkt trasy: pola zachowują teksty.
+    // Trasa bez elementów (sam początek, skasowana trasa): oba pola puste, bo
+    // stary czas czytano by jako czas jazdy niczego.
     Przejazd j({{5000, 100}});
+    j.trasa();
+    ASSERT_FALSE(j.d.wycena.EditTr.isEmpty());
+    KasujDroge(j.d);
+    PokazCzasJazdy(j.d);
+    EXPECT_TRUE(j.d.wycena.EditTr.isEmpty());
+    EXPECT_TRUE(j.d.wycena.EditVr.isEmpty());
     j.d.wycena.EditTr = QStringLiteral("x");
     ASSERT_TRUE(OznaczStart(j.d, j.st[0]));
     ObliczMinParametry(j.d);
-    EXPECT_EQ(j.d.wycena.EditTr, QStringLiteral("x"));
+    EXPECT_TRUE(j.d.wycena.EditTr.isEmpty());
+    // z trasą znów są, a trasa bez dodatniego czasu zostawia poprzednie (test wyżej)
+    ASSERT_TRUE(OznaczMeta(j.d, j.st[1]));
+    EXPECT_EQ(j.d.wycena.EditTr, QStringLiteral("00:04"));
 }
 
 TEST(CzasJazdy, OgraniczenieVmaxTaboru)

@@ -210,6 +210,48 @@ TEST(WydrukTrasy, PdfOdczytanyZPowrotem)
     EXPECT_FALSE(QFile::exists(zly));
 }
 
+TEST(WydrukTrasy, SzerokosciKolumnWgTresci)
+{
+    // mieści się: nadmiar dostaje ostatnia kolumna, pusta kolumna zostaje pusta
+    EXPECT_EQ(szerokosciWgTresci({30, 0, 10, 20}, {true, false, false, true}, 100, 15),
+              (QVector<double>{30, 0, 10, 60}));
+    // nie mieści się: węższe tylko kolumny zawijane, w stosunku do nadmiaru ponad minimum
+    const QVector<double> s = szerokosciWgTresci({60, 10, 110}, {true, false, true}, 120, 20);
+    EXPECT_DOUBLE_EQ(s[1], 10);
+    EXPECT_NEAR(s[0] + s[1] + s[2], 120, 1e-9);
+    EXPECT_NEAR(s[0], 60 - 40 * 60.0 / 130, 1e-9);   // 60 mm nadmiaru, 40 z 130 ponad minimum
+    // kolumny zawijane już przy minimum: więcej nie ubywa (tekst i tak się zawinie)
+    EXPECT_EQ(szerokosciWgTresci({20, 50}, {true, false}, 40, 20), (QVector<double>{20, 50}));
+}
+
+TEST(WydrukTrasy, KolumnyWydrukuWgTresciIOdstepPodOpisem)
+{
+    TrasaRaportu t({{7}, {7, 10000, cechy::Normalnotorowa | cechy::ObcyZarzad}, {8, 12500}});
+    const WydrukTrasy w = wydruk(t, 0);
+    const Raport r = RaportTrasy(w);
+    const CzcionkaRaportu cWiersz{8, false};
+    // każdy wiersz w jednej linii: uwaga "Zarząd: …" nie zawija się w wąskiej kolumnie
+    const double linia = wysokoscTekstu(cWiersz, 1000, QStringLiteral("S"));
+    ASSERT_EQ(r.szczegoly.size(), 2);
+    for (const Pasmo& p : r.szczegoly)
+        EXPECT_LT(p.wysokosc, 1.5 * linia);
+    // pusta kolumna "Stawka" na poziomie 0 nie zajmuje miejsca: cena tuż za długością
+    const auto obszar = [&](const QString& tekst) {   // ostatni tekst o tej treści (Długość po "Do km")
+        QRectF o;
+        for (const TekstPasma& x : r.szczegoly[0].teksty)
+            if (x.tekst == tekst)
+                o = x.obszar;
+        return o;
+    };
+    const QRectF dlugosc = obszar(QStringLiteral("2,000")), cena = obszar(QStringLiteral("10,00"));
+    ASSERT_TRUE(dlugosc.isValid() && cena.isValid());
+    EXPECT_LT(cena.left() - dlugosc.right(), 5.0);   // dawniej 14 mm pustej kolumny
+    // uwaga o niepełnej wycenie nie styka się z nagłówkiem tabeli
+    const Pasmo& uwaga = r.tytul.last();
+    ASSERT_EQ(uwaga.teksty.size(), 1);
+    EXPECT_GE(uwaga.wysokosc - uwaga.teksty[0].obszar.height(), 3.0);
+}
+
 TEST(WydrukTrasy, PelnaWycenaBezUwagiNaKoncu)
 {
     TrasaRaportu t({{1, 10000}, {2, 12500}});

@@ -166,18 +166,50 @@ TEST_F(Lista, WyborIUsuwanie)
     EXPECT_EQ(stan.wybraneId, 4);
     EXPECT_EQ(d.widok.zoom, kPowiekszenie1x);
 
-    // usuwanie po kolei do pustej listy
-    EXPECT_FALSE(UsunPociagZListy(d, -1));
+    // usuwanie po kolei do pustej listy (pytanie, odpowiedź Tak, komunikat)
+    EXPECT_FALSE(UsunPociagZListy(d, stan, -1));
     for (int id : {3, 1, 2, 5, 4}) {
         ia.wyczysc();
-        ASSERT_TRUE(UsunPociagZListy(d, wierszId(id)));
-        EXPECT_EQ(ia.teksty().size(), 1);
+        ASSERT_TRUE(UsunPociagZListy(d, stan, wierszId(id)));
+        EXPECT_EQ(ia.teksty().size(), 2);
     }
-    EXPECT_EQ(ia.teksty(), QStringList{"Pomyślnie usunięto pociąg o numerze R4 z bazy. "});
+    EXPECT_EQ(ia.teksty(), (QStringList{"Czy usunąć pociąg nr R4 (relacja Poznań - Szczecin)?",
+                                        "Pomyślnie usunięto pociąg o numerze R4 z bazy. "}));
     EXPECT_EQ(l().liczbaWierszy(), 0);
     QString blad;
     EXPECT_EQ(wczytajListePociagow(d, blad)->liczbaWierszy(), 0);
     EXPECT_EQ(NoweId(d), 1);
+}
+
+TEST_F(Lista, UsuniecieTylkoPoPotwierdzeniu)
+{
+    // pliki znikają bezpowrotnie: najpierw pytanie z domyślnym "Nie"
+    ia.dodajOdpowiedz(Odpowiedz::Nie);
+    EXPECT_FALSE(UsunPociagZListy(d, stan, wierszId(3)));
+    ASSERT_EQ(ia.zdarzenia().size(), 1);
+    const ZdarzenieInterakcji& z = ia.zdarzenia()[0];
+    EXPECT_EQ(z.rodzaj, ZdarzenieInterakcji::Rodzaj::Pytanie);
+    EXPECT_EQ(z.tekst, QStringLiteral("Czy usunąć pociąg nr IC1 (relacja Kraków Główny - Gliwice)?"));
+    EXPECT_EQ(z.ikona, Ikona::Pytanie);
+    EXPECT_EQ(l().liczbaWierszy(), 5);
+    QString blad;
+    EXPECT_EQ(wczytajListePociagow(d, blad)->liczbaWierszy(), 5);
+    // pociąg bez relacji: bez nawiasu
+    EXPECT_EQ(pytanieOUsuniecie(QStringLiteral("7"), QStringLiteral("  ")), QStringLiteral("Czy usunąć pociąg nr 7?"));
+}
+
+TEST_F(Lista, UsuniecieZostawiaWarunkiIPorzadek)
+{
+    zOkna("Relacja", QStringLiteral("Krak"), CzescPola);
+    stan.filtr.sortuj(l(), QStringLiteral("IdPociagu"), true);
+    EXPECT_EQ(widok(), (std::vector<int>{5, 3, 1}));
+    ASSERT_TRUE(UsunPociagZListy(d, stan, wierszId(3)));
+    EXPECT_EQ(widok(), (std::vector<int>{5, 1}));
+    // lista wczytana przy usuwaniu od nowa z pliku: warunki okna wracają na nią
+    d.pociag.listaOtwarta = false;
+    ASSERT_TRUE(UsunPociagZListy(d, stan, wierszId(5)));
+    EXPECT_EQ(widok(), (std::vector<int>{1}));
+    EXPECT_EQ(l().liczbaWierszy(), 3);
 }
 
 TEST(EdytorNaglowka, SprawdzenieWTrybieZapisu)

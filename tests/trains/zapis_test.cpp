@@ -1,5 +1,6 @@
 // Zapis, wczytanie i usunięcie pociągu, identyfikatory, pytania o zapis.
 
+#include "app/CyklDrogi.h"
 #include "calendar/KalendarzPociagu.h"
 #include "common/Daty.h"
 #include "pricing/Wycenianie.h"
@@ -95,11 +96,14 @@ TEST_F(Zapis, PierwszyZapisTworzyPlikiIWierszListy)
     d.pociag.ustaw(QStringLiteral("NazwaPociagu"), QStringLiteral("Poranny"));
     d.pociag.zatwierdz();
     ASSERT_TRUE(d.pociag.ZmianyPociagu);
+    ASSERT_TRUE(d.pociag.NowyPociag);
 
     EXPECT_EQ(zapiszNowy(), 1);
     EXPECT_EQ(okna.liczbaNaglowkow, 1);
+    // zapisany pociąg nie jest już nowy: tytuł okna i pytanie o zapis mówią o jego numerze
+    EXPECT_FALSE(d.pociag.NowyPociag);
+    EXPECT_EQ(tekstPytaniaOZapis(d), QStringLiteral("Czy zapisać zmiany dla pociągu nr 1234 ?"));
     EXPECT_FALSE(d.pociag.ZmianyPociagu);
-    EXPECT_TRUE(d.pociag.NowyPociag);   // zostaje do wczytania pociągu
     EXPECT_EQ(d.pociag.pole(QStringLiteral("IdPociagu")).toInt(), 1);
     for (const char* t :
          {"Naglowek", "PociagStacje", "GlowneStacje", "OdcinkiZabronione", "StacjeZabronione", "Kalendarz"})
@@ -351,7 +355,7 @@ TEST_F(Zapis, UszkodzonyPlikNieZmieniaNiczegoWPamieci)
     EXPECT_TRUE(ia.zdarzenia()[0].tekst.contains(QStringLiteral("uszkodzony")));
     EXPECT_EQ(ia.zdarzenia()[0].tytul, QStringLiteral("Błąd"));
     EXPECT_EQ(d.pociag.IdBiezacegoPociagu, 2);
-    EXPECT_TRUE(d.pociag.NowyPociag);
+    EXPECT_FALSE(d.pociag.NowyPociag);   // jak przed próbą: zapisany pociąg
     EXPECT_EQ(d.pociag.Naglowek, naglowek);
     EXPECT_EQ(stacjeTrasy(), elementy);
     EXPECT_EQ(punkty(), (std::vector<int>{A, E, D}));
@@ -425,6 +429,52 @@ TEST_F(Zapis, BrakujacaKolumnaToNull)
     EXPECT_FALSE(d.pociag.pole(QStringLiteral("NazwaPociagu")).isValid());
     EXPECT_EQ(d.pociag.pole(QStringLiteral("NrPociagu")).toString(), QStringLiteral("1234"));
     EXPECT_EQ(d.pociag.Naglowek.liczbaKolumn(), nowaTabelaNaglowka().liczbaKolumn());
+}
+
+TEST_F(Zapis, VmaxTaboruZapisanaZPociagiem)
+{
+    // pociąg zapisany przy "Vmax tab." 60 wraca z 60, choć w polu jest już 120
+    d.kontrolki.vmaxTekst = QStringLiteral("60");
+    trasaAD();
+    const int czas60 = d.wycena.Tr;
+    ASSERT_EQ(zapiszNowy(), 1);
+    EXPECT_EQ(d.pociag.pole(QStringLiteral("VTab")).toInt(), 60);
+    d.kontrolki.vmaxTekst = QStringLiteral("120");
+    ObliczMinParametry(d);
+    ASSERT_NE(d.wycena.Tr, czas60);
+    ASSERT_TRUE(WczytajPociag(d, 1));
+    EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("60"));
+    EXPECT_EQ(d.wycena.Tr, czas60);
+    EXPECT_FALSE(d.pociag.ZmianyPociagu);
+
+    // wartość spoza zakresu w pliku: ograniczona jak wpisana w pole
+    {
+        QString blad;
+        auto t = Tabela::wczytajZPliku(plik("Naglowek", 1), blad);
+        ASSERT_TRUE(t);
+        t->ustaw(0, QStringLiteral("VTab"), 5);
+        ASSERT_TRUE(t->zapiszDoPliku(plik("Naglowek", 1), blad));
+        ASSERT_TRUE(WczytajPociag(d, 1));
+        EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("10"));
+    }
+
+    // plik ze starszej wersji (bez kolumny VTab): pole zostaje, jakie było
+    QString blad;
+    auto surowa = Tabela::wczytajZPliku(plik("Naglowek", 1), blad);
+    ASSERT_TRUE(surowa);
+    QVector<DefinicjaKolumny> kol;
+    for (const auto& k : surowa->kolumny())
+        if (k.nazwa != QLatin1String("VTab"))
+            kol.append(k);
+    Tabela stara(QStringLiteral("Naglowek"), kol);
+    const int w = stara.dodajWiersz();
+    for (int k = 0; k < stara.liczbaKolumn(); ++k)
+        stara.ustaw(w, k, surowa->wartosc(0, stara.kolumna(k).nazwa));
+    ASSERT_TRUE(stara.zapiszDoPliku(plik("Naglowek", 1), blad));
+    d.kontrolki.vmaxTekst = QStringLiteral("90");
+    ASSERT_TRUE(WczytajPociag(d, 1));
+    EXPECT_EQ(d.kontrolki.vmaxTekst, QStringLiteral("90"));
+    EXPECT_FALSE(d.pociag.pole(QStringLiteral("VTab")).isValid());
 }
 
 TEST_F(Zapis, NaglowekBezWiersza)

@@ -450,7 +450,10 @@ void TestPociagi::listaWyborIUsuwanie()
     l->usuwanie();
     QVERIFY(przyciskiUsuwania);
     QCOMPARE(wierszePo, 0);
-    QCOMPARE(o.ia.teksty(), (QStringList{"Pomyślnie usunięto pociąg o numerze A1 z bazy. ",
+    // przed każdym usunięciem pytanie (skrypt odpowiada "Tak")
+    QCOMPARE(o.ia.teksty(), (QStringList{"Czy usunąć pociąg nr A1 (relacja Warszawa Centralna - Kraków Główny)?",
+                                         "Pomyślnie usunięto pociąg o numerze A1 z bazy. ",
+                                         "Czy usunąć pociąg nr B2 (relacja Warszawa Centralna - Kraków Główny)?",
                                          "Pomyślnie usunięto pociąg o numerze B2 z bazy. "}));
     QVERIFY(!l->BitBtnUsun->isVisibleTo(l) && l->BitBtnWybierz->isVisibleTo(l));
     QVERIFY(!QFile::exists(plikTabeliPociagu(o.d(), QStringLiteral("Naglowek"), 1)));

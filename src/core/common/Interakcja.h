@@ -11,7 +11,9 @@
 namespace tks {
 
 enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
-enum class Przyciski { OK, TakNie, TakNieAnuluj, OKAnuluj };
+// TakNieDomyslnieNie: Tak/Nie z przyciskiem "Nie" domyślnym (pytania przed
+// czymś nieodwracalnym: Enter niczego nie niszczy).
+enum class Przyciski { OK, TakNie, TakNieAnuluj, OKAnuluj, TakNieDomyslnieNie };
 enum class Odpowiedz { OK, Tak, Nie, Anuluj };
 
 QString nazwaOdpowiedzi(Odpowiedz o);

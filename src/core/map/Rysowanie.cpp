@@ -210,14 +210,22 @@ public:
         }
     }
 
-    // Węzły (widoczność -1 albo 0) w widoku.
+    // Węzły (widoczność -1 albo 0) w widoku. Najpierw stacje ze stawką za postój
+    // (główne stacje pasażerskie miast), potem pozostałe: nazwa węzła obok
+    // nie zasłoni nazwy stacji, której planista szuka.
     void wezly(std::int32_t widocznosc, std::uint8_t styl, std::int32_t kolor)
     {
         k_.czcionka.styl = styl;
         k_.czcionka.kolor = kolor;
+        for (const bool zeStawka : {true, false})
+            wezly(widocznosc, zeStawka);
+    }
+
+    void wezly(std::int32_t widocznosc, bool zeStawka)
+    {
         const auto& st = d_.siec.Stacje;
         for (std::size_t i = 0; i < st.size(); ++i) {
-            if (st[i].Widocznosc != widocznosc || !wewn_[i])
+            if (st[i].Widocznosc != widocznosc || !wewn_[i] || (st[i].Stawka > 0) != zeStawka)
                 continue;
             const QString nazwa = st[i].NazwaStacji.tekst().trimmed();
             const TProstokat r = prostokat(piks_[i], nazwa);

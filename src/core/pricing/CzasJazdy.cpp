@@ -139,6 +139,11 @@ QString czasJazdyJakoTekst(int sekundy)
 
 void PokazCzasJazdy(Droga& d)
 {
+    if (d.trasa.Sciezki.empty()) {
+        d.wycena.EditTr.clear();
+        d.wycena.EditVr.clear();
+        return;
+    }
     const int tr = d.wycena.Tr;
     if (d.trasa.GlowneStacje.size() < 2 || tr <= 0)
         return;

@@ -39,6 +39,8 @@ void WyznaczCzasJazdy(Droga& d);
 QString czasJazdyJakoTekst(int sekundy);
 // Teksty pól "Czas jazdy" i "Vr sr" po wycenie: tylko przy co najmniej dwóch
 // punktach trasy i dodatnim czasie; inaczej pola zachowują poprzednie teksty.
+// Trasa bez elementów (nowy pociąg, skasowana trasa, początek wyboru ręcznego)
+// opróżnia oba pola: czas jazdy niczego nie byłby czytany jako czas tej trasy.
 void PokazCzasJazdy(Droga& d);
 
 // Podpowiedzi pól czasu i prędkości.

@@ -67,6 +67,44 @@ double wysokoscTekstu(const CzcionkaRaportu& c, double szerokosc, const QString&
     return std::max(r.height(), fm.height()) / kJednostek;
 }
 
+double szerokoscTekstu(const CzcionkaRaportu& c, const QString& tekst)
+{
+    const QFontMetricsF fm(czcionka(c));
+    double w = 0;
+    for (const QString& linia : tekst.split(QLatin1Char('\n')))
+        w = std::max(w, fm.horizontalAdvance(linia));
+    return w / kJednostek;
+}
+
+QVector<double> szerokosciWgTresci(const QVector<double>& naturalne, const QVector<bool>& zawijane, double szerokosc,
+                                   double minimum)
+{
+    QVector<double> s = naturalne;
+    if (s.isEmpty())
+        return s;
+    double suma = 0;
+    for (double x : s)
+        suma += x;
+    if (suma > szerokosc) {
+        // nadmiar zabierany kolumnom zawijanym w stosunku do tego, co mają ponad minimum
+        double ponad = 0;
+        for (int i = 0; i < s.size(); ++i)
+            if (zawijane.value(i) && s[i] > minimum)
+                ponad += s[i] - minimum;
+        const double zabrac = std::min(suma - szerokosc, ponad);
+        if (ponad > 0)
+            for (int i = 0; i < s.size(); ++i)
+                if (zawijane.value(i) && s[i] > minimum)
+                    s[i] -= (s[i] - minimum) * zabrac / ponad;
+        suma = 0;
+        for (double x : s)
+            suma += x;
+    }
+    if (suma < szerokosc)
+        s.last() += szerokosc - suma;
+    return s;
+}
+
 Pasmo pasmoWiersza(const QVector<KolumnaRaportu>& kolumny, const QStringList& wartosci,
                    const CzcionkaRaportu& c, double margines, bool linia)
 {

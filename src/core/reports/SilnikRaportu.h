@@ -74,6 +74,17 @@ struct KolumnaRaportu {
 
 // Wysokość w mm tekstu zawiniętego do szerokości (mm) daną czcionką.
 double wysokoscTekstu(const CzcionkaRaportu& c, double szerokosc, const QString& tekst);
+// Szerokość w mm tekstu w jednej linii (najdłuższej, gdy tekst ma końce linii).
+double szerokoscTekstu(const CzcionkaRaportu& c, const QString& tekst);
+
+// Szerokości kolumn (mm) według treści: każda kolumna tak szeroka jak jej
+// najdłuższy tekst (`naturalne`, z marginesami), kolumna bez treści (0) znika.
+// Nadmiar szerokości dostaje ostatnia kolumna. Gdy treść się nie mieści,
+// węższe robią się tylko kolumny `zawijane` (tekst przechodzi do następnej
+// linii), każda w stosunku do swojego nadmiaru ponad `minimum`; liczby
+// zostają w jednej linii.
+QVector<double> szerokosciWgTresci(const QVector<double>& naturalne, const QVector<bool>& zawijane, double szerokosc,
+                                   double minimum);
 
 // Pasmo jednego wiersza tabeli: komórki zawijane, wysokość według najwyższej,
 // odstęp `margines` mm wewnątrz komórek; linia pod wierszem, gdy `linia`.

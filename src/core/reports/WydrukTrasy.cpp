@@ -24,6 +24,13 @@ constexpr PoleWydruku kPolaWydruku[] = {
     {"Dlugosc", 3},   {"Stawka2008", kOgolny}, {"Cena", 2},  {"Uwagi", -1},
 };
 
+// Odstęp (mm) pod ostatnią linią opisu, przed nagłówkiem tabeli.
+constexpr double kOdstepPodOpisem = 3.0;
+// Dodatkowy odstęp (mm) między tekstami sąsiednich kolumn.
+constexpr double kOdstepKolumn = 1.4;
+// Kolumna z nazwami albo uwagami nie robi się węższa niż tyle mm.
+constexpr double kMinimumKolumnyTekstu = 24.0;
+
 // Liczba jak we wzorcu "#0.000" (bez grupowania, przecinek dziesiętny).
 QString liczba(double x, int miejsca)
 {
@@ -174,24 +181,38 @@ Raport RaportTrasy(const WydrukTrasy& w)
         p.dodajTekst(QRectF(0, 0, szer, h), linia, cOpis, int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap));
         r.tytul << p;
     }
+    // odstęp między opisem (z uwagą o niepełnej wycenie) a nagłówkiem tabeli
+    r.tytul.last().wysokosc += kOdstepPodOpisem;
 
-    // kolumny: Od punktu, Do punktu, Nr linii, Od km, Do km, Długość, Stawka, Cena, Uwagi
-    const double szerokosci[] = {35, 35, 11, 16, 16, 16, 14, 18, 0};
+    // kolumny: Od punktu, Do punktu, Nr linii, Od km, Do km, Długość, Stawka, Cena, Uwagi;
+    // szerokość według treści, pusta kolumna (Stawka na poziomie 0) znika
+    const CzcionkaRaportu cTytuly{8, true};
+    const CzcionkaRaportu cWiersz{8, false};
+    constexpr double kMargines = 0.8;
+    QVector<double> naturalne(9, 0.0);
+    QVector<bool> zawijane(9, false);
+    zawijane[0] = zawijane[1] = zawijane[8] = true;
+    for (int i = 0; i < 9; ++i) {
+        double m = szerokoscTekstu(cTytuly, w.tytulyKolumn.value(i));
+        for (const QStringList& wiersz : w.wiersze)
+            m = std::max(m, szerokoscTekstu(cWiersz, wiersz.value(i)));
+        // odstęp między kolumnami, z zapasem na zaokrąglenia miar czcionki
+        naturalne[i] = m > 0 ? m + 2 * kMargines + kOdstepKolumn : 0.0;
+    }
+    const QVector<double> szerokosci = szerokosciWgTresci(naturalne, zawijane, szer, kMinimumKolumnyTekstu);
     QVector<KolumnaRaportu> kolumny;
     double x = 0;
     for (int i = 0; i < 9; ++i) {
-        const double s = i == 8 ? szer - x : szerokosci[i];
         const bool liczbowa = i >= 2 && i <= 7;
-        kolumny.append({x, s, liczbowa ? Qt::AlignRight : Qt::AlignLeft});
-        x += s;
+        kolumny.append({x, szerokosci[i], liczbowa ? Qt::AlignRight : Qt::AlignLeft});
+        x += szerokosci[i];
     }
 
     // nagłówek kolumn: nagłówek raportu, tytuły kolumn między kreskami
     {
         const CzcionkaRaportu cNaglowek{11, true};
-        const CzcionkaRaportu cTytuly{8, true};
         const double hN = wysokoscTekstu(cNaglowek, szer, w.naglowek);
-        Pasmo tytuly = pasmoWiersza(kolumny, w.tytulyKolumn, cTytuly, 0.8, false);
+        Pasmo tytuly = pasmoWiersza(kolumny, w.tytulyKolumn, cTytuly, kMargines, false);
         Pasmo& p = r.naglowekKolumn;
         p.dodajTekst(QRectF(0, 0, szer, hN), w.naglowek, cNaglowek, int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap));
         const double y0 = hN + 1.5;
@@ -204,9 +225,8 @@ Raport RaportTrasy(const WydrukTrasy& w)
         p.wysokosc = y0 + tytuly.wysokosc + 0.5;
     }
 
-    const CzcionkaRaportu cWiersz{8, false};
     for (const QStringList& wiersz : w.wiersze)
-        r.szczegoly << pasmoWiersza(kolumny, wiersz, cWiersz, 0.8, true);
+        r.szczegoly << pasmoWiersza(kolumny, wiersz, cWiersz, kMargines, true);
     return r;
 }
 

@@ -119,6 +119,8 @@ void WarunkiFiltru::sortuj(Tabela& t, const QString& kolumna, bool malejaco)
 {
     t.usunIndeks();
     t.ustawIndeks(kolumna, malejaco);
+    indeks_ = kolumna;
+    malejaco_ = malejaco;
     zastosuj(t);
 }
 
@@ -132,10 +134,19 @@ void WarunkiFiltru::usun(Tabela& t, const QString& kolumnaDomyslna)
 {
     warunki_.clear();
     t.ustawIndeks(kolumnaDomyslna, false);
+    indeks_ = kolumnaDomyslna;
+    malejaco_ = false;
     zastosuj(t);
 }
 
 void WarunkiFiltru::zamknij(Tabela& t) { t.usunFiltr(); }
+
+void WarunkiFiltru::przywroc(Tabela& t)
+{
+    if (!indeks_.isEmpty())
+        t.ustawIndeks(indeks_, malejaco_);
+    zastosuj(t);
+}
 
 const QVector<PozycjaFiltru>& pozycjeMenuFiltru()
 {

@@ -55,10 +55,14 @@ public:
     void usun(Tabela& t, const QString& kolumnaDomyslna);
     // Zamknięcie okna: filtr wyłączony (tabela pokazuje wszystkie wiersze).
     void zamknij(Tabela& t);
+    // Warunki okna (i jego porządek) od nowa na tabeli, np. po usunięciu wiersza.
+    void przywroc(Tabela& t);
 
 private:
     void zastosuj(Tabela& t) const;
     QVector<Tfiltr> warunki_;
+    QString indeks_;          // porządek ustawiony przez okno
+    bool malejaco_ = false;
 };
 
 // Pozycje menu podręcznego siatki dodające warunek, w kolejności menu.

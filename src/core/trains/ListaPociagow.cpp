@@ -41,13 +41,28 @@ bool WybierzPociagZListy(Droga& d, StanListyPociagow& s, int wiersz)
     return false;
 }
 
-bool UsunPociagZListy(Droga& d, int wiersz)
+QString pytanieOUsuniecie(const QString& nrPociagu, const QString& relacja)
+{
+    QString t = QStringLiteral("Czy usunąć pociąg nr ") + nrPociagu;
+    if (!relacja.trimmed().isEmpty())
+        t += QStringLiteral(" (relacja ") + relacja.trimmed() + QLatin1Char(')');
+    return t + QLatin1Char('?');
+}
+
+bool UsunPociagZListy(Droga& d, StanListyPociagow& s, int wiersz)
 {
     const Tabela& l = d.pociag.ListaPociagow;
     if (wiersz < 0 || wiersz >= l.liczbaWierszy())
         return false;
-    return UsunPociag(d, l.calkowita(wiersz, QStringLiteral("IdPociagu")),
-                      l.tekst(wiersz, QStringLiteral("NrPociagu")));
+    const QString nr = l.tekst(wiersz, QStringLiteral("NrPociagu"));
+    if (d.interakcja.pytanie(pytanieOUsuniecie(nr, l.tekst(wiersz, QStringLiteral("Relacja"))),
+                             QStringLiteral("Usuwanie pociągu"), Ikona::Pytanie, Przyciski::TakNieDomyslnieNie)
+        != Odpowiedz::Tak)
+        return false;
+    const bool usunieto = UsunPociag(d, l.calkowita(wiersz, QStringLiteral("IdPociagu")), nr);
+    // lista mogła zostać wczytana od nowa: warunki i porządek okna wracają na nią
+    s.filtr.przywroc(d.pociag.ListaPociagow);
+    return usunieto;
 }
 
 } // namespace tks

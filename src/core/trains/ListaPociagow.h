@@ -32,7 +32,12 @@ void ZamkniecieListyPociagow(Droga& d, StanListyPociagow& s);
 // zamyka się z OK (wybraneId ustawione, powiększenie mapy wraca do 1x);
 // false: komunikat "Nie wybrano żadnego pociągu" i okno zostaje.
 bool WybierzPociagZListy(Droga& d, StanListyPociagow& s, int wiersz);
-// "Usuń pociag" dla wiersza tabeli listy (-1: nic się nie dzieje).
-bool UsunPociagZListy(Droga& d, int wiersz);
+// "Usuń pociag" dla wiersza tabeli listy (-1: nic się nie dzieje). Pliki
+// pociągu znikają bezpowrotnie, więc najpierw pytanie "Czy usunąć pociąg nr …
+// (relacja …)?" (Tak/Nie, domyślnie Nie); "Nie" niczego nie zmienia. Warunki
+// filtru i porządek listy zostają po usunięciu.
+bool UsunPociagZListy(Droga& d, StanListyPociagow& s, int wiersz);
+// Tekst pytania przed usunięciem pociągu z listy.
+QString pytanieOUsuniecie(const QString& nrPociagu, const QString& relacja);
 
 } // namespace tks

@@ -41,6 +41,11 @@ bool MenuZapiszJakoNowy(Droga& d, OknaPociagu& okna)
 
 bool MenuZapiszZmiany(Droga& d, OknaPociagu& okna) { return ZapiszPociag(d, okna); }
 
+QString tekstPoZapisie(const Droga& d)
+{
+    return QStringLiteral("Zapisano pociąg nr ") + d.pociag.pole(QStringLiteral("NrPociagu")).toString();
+}
+
 bool MenuEdytujNaglowek(Droga& d, OknaPociagu& okna) { return okna.naglowek(d, true); }
 
 int MenuTerminyKursowania(Droga& d, OknaPociagu& okna) { return kalendarz(d, okna); }

@@ -3,6 +3,8 @@
 // wczytanie, nowy pociąg, nagłówek, terminy kursowania. Okno po każdym
 // poleceniu pokazuje stan kontrolek, nagłówek i mapę od nowa.
 
+#include <QString>
+
 namespace tks {
 
 class Droga;
@@ -19,6 +21,8 @@ bool MenuWczytajPociag(Droga& d, OknaPociagu& okna);
 bool MenuZapiszJakoNowy(Droga& d, OknaPociagu& okna);
 // "Zapisz zmiany".
 bool MenuZapiszZmiany(Droga& d, OknaPociagu& okna);
+// Tekst linii stanu po udanym zapisie: "Zapisano pociąg nr IC12345".
+QString tekstPoZapisie(const Droga& d);
 // "Edytuj nagłówek": edytor nagłówka w trybie edycji; nic nie jest zapisywane.
 bool MenuEdytujNaglowek(Droga& d, OknaPociagu& okna);
 // "Terminy kursowania": okno kalendarza; zwraca liczbę zmian.

@@ -34,7 +34,9 @@ Tabela nowaTabelaNaglowka()
               c("Dlugosc", F), c("LDniKurs", I), c("CenaRozkJazdy", F), c("Kursuje", M), c("CzasMin", I),
               c("CzasMax", I), c("CzasMinStr", T, 10, true), c("CzasMaxStr", T, 9, true), c("AutGenOpKurs", B),
               c("LpZakresuBr", S), c("DlugoscWycen", F), c("IdRodzajuStawki", I), c("IdGrupyVr", S),
-              c("RozkladOd", D), c("RozkladDo", D), c("CenaPrzejazdu", F), c("CenaPostojow", F)});
+              c("RozkladOd", D), c("RozkladDo", D), c("CenaPrzejazdu", F), c("CenaPostojow", F),
+              // "Vmax tab." przy zapisie; w starszych plikach jej nie ma (Null)
+              c("VTab", S)});
     t.ustawWyliczanie([](const Tabela& tab, int w, int k) -> QVariant {
         const QString& nazwa = tab.kolumna(k).nazwa;
         if (nazwa == QLatin1String("CzasMinStr"))

@@ -6,6 +6,7 @@
 #include "TabelePociagu.h"
 #include "app/Droga.h"
 #include "calendar/KalendarzPociagu.h"
+#include "pricing/CzasJazdy.h"
 #include "pricing/Przedzialy.h"
 #include "routing/BrakDrogi.h"
 #include "routing/Kontrolki.h"
@@ -139,6 +140,9 @@ void odtworzWarunkiIOznaczenia(Droga& d, const TabeleZPlikow& t)
     const int kryterium = liczba(p.Naglowek, 0, "IdKryteriumWyboru").value_or(0);
     k.kryterium = (kryterium >= 0 && kryterium <= 3) ? kryterium : 0;
     UstawKontrolkiZOgraniczen(k, liczba(p.Naglowek, 0, "Ograniczenia").value_or(0));
+    // plik bez "Vmax tab." (starszy zapis) zostawia pole, jakie jest
+    if (const auto vtab = liczba(p.Naglowek, 0, "VTab"))
+        k.vmaxTekst = QString::number(*vtab);
     UstalWarunki(d);
 
     // stacje i odcinki wykluczone; te, których nie ma w sieci, są pomijane
@@ -302,6 +306,8 @@ WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
     }
     const int id = p.IdBiezacegoPociagu;
 
+    // "Vmax tab." z pociągiem: po wczytaniu ten sam czas jazdy co przy zapisie
+    p.ustaw(QStringLiteral("VTab"), UstalVTab(d));
     p.GlowneStacje = tabelaGlownychStacji(d, id);
     p.OdcinkiZabronione = tabelaOdcinkowZabronionych(d, id);
     p.StacjeZabronione = tabelaStacjiZabronionych(d, id);
@@ -351,6 +357,7 @@ WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
 
     p.ZmianyPociagu = false;
     p.zapomnijZmianyNaglowka();
+    p.NowyPociag = false;   // zapisany pociąg ma numer: tytuł okna i pytania już z nim
     return WynikZapisu::Zapisano;
 }
 

@@ -19,6 +19,7 @@ namespace tks::ui {
 
 namespace {
 constexpr int kKrokKolka = 120;   // jeden ząbek kółka myszy
+constexpr int kGruboscRamkiFokusu = 2;
 TPiksel piksel(QPoint p) { return {p.x(), p.y()}; }
 } // namespace
 
@@ -78,6 +79,25 @@ void ObszarMapy::paintEvent(QPaintEvent* e)
     // pasek skali nad obrazem mapy: stoi w miejscu także w czasie przesuwania
     if (d_.kolory.PasekSkali && d_.widok.SkalaBazowa > 0)
         RysujPasekSkali(p, QRectF(rect()), d_.widok.k() / 10000.0);
+    if (hasFocus()) {
+        // ramka fokusu tylko na ekranie (nie na obrazie mapy ani wydruku)
+        p.setPen(QPen(palette().color(QPalette::Highlight), kGruboscRamkiFokusu, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        const int m = kGruboscRamkiFokusu / 2;
+        p.drawRect(rect().adjusted(m, m, -m - 1, -m - 1));
+    }
+}
+
+void ObszarMapy::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void ObszarMapy::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void ObszarMapy::resizeEvent(QResizeEvent* e)

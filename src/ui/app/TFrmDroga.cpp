@@ -5,8 +5,12 @@
 #include "TFrmAboutBox.h"
 #include "TFrmHelp.h"
 #include "app/CyklDrogi.h"
+#include "common/Ekran.h"
+#include "common/OknoSiatki.h"
 #include "common/InterakcjaOkienna.h"
 #include "common/Liczby.h"
+#include "map/MapaOkna.h"
+#include "map/Rysowanie.h"
 #include "network/PlikSieci.h"
 #include "pricing/Przedzialy.h"
 #include "trains/MenuPlik.h"
@@ -27,6 +31,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace tks::ui {
@@ -36,7 +41,8 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
 {
     setObjectName(QStringLiteral("FrmDroga"));
     setWindowTitle(QStringLiteral("Taksatura"));
-    setMinimumSize(960, 640);
+    // mieści się na ekranie 1024x600; niższy panel narzędzi przewija jego pasek
+    setMinimumSize(640, 440);
     if (!interakcja) {
         interakcjaOkien_ = std::make_unique<InterakcjaOkienna>(this);
         interakcja = interakcjaOkien_.get();
@@ -44,6 +50,7 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
     d_ = std::make_unique<Droga>(*interakcja, srodowisko.katalogProgramu);
     if (!srodowisko.plikUstawien.isEmpty())
         d_->plikUstawien = srodowisko.plikUstawien;
+    OknoSiatki::ustawDomyslnyPlikUstawien(d_->plikUstawien);
     if (srodowisko.rozkladOd.isValid())
         d_->rozkladOd = srodowisko.rozkladOd;
     if (srodowisko.rozkladDo.isValid())
@@ -71,7 +78,7 @@ TFrmDroga::TFrmDroga(const Srodowisko& srodowisko, Interakcja* interakcja, QWidg
     ustawBufor();
     pokazKontrolki();
     pokazCzasJazdy();
-    resize(1280, 860);
+    ustawRozmiarWEkranie(this, QSize(1280, 860));
 }
 
 TFrmDroga::~TFrmDroga() { ZamknijTabelePociagu(*d_); }
@@ -93,7 +100,7 @@ void TFrmDroga::budujMenu()
     Nowypocig1 = akcja(menuPlik, QStringLiteral("&Nowy pociąg"), "Nowypocig1", true);
     Wczytajpocig1 = akcja(menuPlik, QStringLiteral("&Wczytaj pociąg"), "Wczytajpocig1", true);
     menuPlik->addSeparator();
-    ZapiszPocig1 = akcja(menuPlik, QStringLiteral("Zapisz jako no&wy pociąg"), "ZapiszPocig1", true);
+    ZapiszPocig1 = akcja(menuPlik, QStringLiteral("Zapisz &jako nowy pociąg"), "ZapiszPocig1", true);
     Zapiszzmiany1 = akcja(menuPlik, QStringLiteral("&Zapisz zmiany"), "Zapiszzmiany1", true);
     menuPlik->addSeparator();
     Edytujnagwek1 = akcja(menuPlik, QStringLiteral("&Edytuj nagłówek"), "Edytujnagwek1", true);
@@ -352,15 +359,24 @@ void TFrmDroga::Wczytajpocig1Click()
 void TFrmDroga::ZapiszPocig1Click()
 {
     czytajKontrolki();
-    MenuZapiszJakoNowy(*d_, *oknaPociagu_);
+    if (MenuZapiszJakoNowy(*d_, *oknaPociagu_))
+        poZapisie();
     pokazNaglowek();
 }
 
 void TFrmDroga::Zapiszzmiany1Click()
 {
     czytajKontrolki();
-    MenuZapiszZmiany(*d_, *oknaPociagu_);
+    if (MenuZapiszZmiany(*d_, *oknaPociagu_))
+        poZapisie();
     pokazNaglowek();
+}
+
+void TFrmDroga::poZapisie()
+{
+    // tytuł z numerem i "Wczytaj pociąg" od razu, nie przy następnym rysowaniu mapy
+    ZastosujStanPaneluMapy(*this, OdswiezPanelMapy(*d_));
+    statusBar()->showMessage(tekstPoZapisie(*d_));
 }
 
 void TFrmDroga::Edytujnagwek1Click()

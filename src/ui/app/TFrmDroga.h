@@ -191,10 +191,14 @@ private:
     void ulozPanel();
     void ustawPasekPrzewijania();
     void ustawBufor();
+    // Strzałka na przycisku narzędzia: fokus na sąsiedni przycisk; false - nie ten klawisz.
+    bool przeniesFokusNarzedzia(QToolButton* z, int klawisz);
     void wypelnijRodzaje();
     void wypelnijPrzedzialy(int idRodzaju);
     // Kontrolki, nagłówek i mapa od nowa po poleceniu menu "Plik".
     void pokazPociag();
+    // Po udanym zapisie: stan panelu (tytuł, menu) i linia stanu.
+    void poZapisie();
 
     Srodowisko srodowisko_;
     std::unique_ptr<InterakcjaOkienna> interakcjaOkien_;

@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -129,8 +130,8 @@ void TFrmDroga::budujPanel()
         if (numer >= 0) {
             b->setCheckable(true);
             grupaNarzedzi->addButton(b, numer);
-            b->installEventFilter(this);
         }
+        b->installEventFilter(this);   // dwuklik narzędzia, strzałki między przyciskami
         return b;
     };
     SpeedButtonWskaznik = przycisk("SpeedButtonWskaznik", IkonaNarzedzia::Wskaznik, {}, kKursorDomyslny);
@@ -297,7 +298,9 @@ void TFrmDroga::polaczZdarzenia()
             ComboBoxKryteriumChange();
     });
     connect(DBLookupComboBoxRodzaje, &QComboBox::activated, this, [this] {
-        if (!ustawianie_)
+        // lista otwiera się z bieżącym rodzajem pod kursorem: kliknięcie go
+        // jeszcze raz nie jest zmianą rodzaju (przedział masy zostaje)
+        if (!ustawianie_ && DBLookupComboBoxRodzaje->currentData().toInt() != droga().kontrolki.idRodzajuStawki)
             DBLookupComboBoxRodzajeClick();
     });
     connect(DBLookupComboBoxBrutto, &QComboBox::activated, this, [this] {
@@ -325,6 +328,53 @@ void TFrmDroga::polaczZdarzenia()
     connect(SpeedButtonKasujDroge, &QToolButton::clicked, this, &TFrmDroga::SpeedButtonKasujDrogeClick);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TFrmDroga::ScrollBar1Change);
     PolaczMape(*this);
+}
+
+bool TFrmDroga::przeniesFokusNarzedzia(QToolButton* z, int klawisz)
+{
+    // Strzałki przenoszą tylko fokus między przyciskami narzędzi (narzędzie
+    // wybiera spacja): przechodząc klawiaturą nie zmienia się narzędzia przypadkiem.
+    constexpr int kKolumny = 5;
+    QToolButton* const uklad[2][kKolumny] = {
+        {SpeedButtonWskaznik, SpeedButtonZoomIn, SpeedButtonZoomOut, SpeedButtonMove, SpeedButtonKasujDroge},
+        {SpeedButtonSetStart, SpeedButtonSetEnd, SpeedButtonSetPrzez, SpeedButtonResetPrzez, SpeedButtonSetNiePrzez}};
+    int w = -1, k = -1;
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < kKolumny; ++j)
+            if (uklad[i][j] == z)
+                w = i, k = j;
+    if (w < 0)
+        return false;
+    const auto dostepny = [](QToolButton* b) { return b->isVisibleTo(b->parentWidget()) && b->isEnabled(); };
+    QToolButton* cel = nullptr;
+    switch (klawisz) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        // po kolei wierszami, z przejściem do sąsiedniego wiersza
+        const int krok = klawisz == Qt::Key_Right ? 1 : -1;
+        for (int n = w * kKolumny + k + krok; n >= 0 && n < 2 * kKolumny && !cel; n += krok)
+            if (dostepny(uklad[n / kKolumny][n % kKolumny]))
+                cel = uklad[n / kKolumny][n % kKolumny];
+        break;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // drugi wiersz, najbliższa widoczna kolumna
+        const int w2 = klawisz == Qt::Key_Down ? w + 1 : w - 1;
+        if (w2 < 0 || w2 > 1)
+            break;
+        for (int o = 0; o < kKolumny && !cel; ++o)
+            for (const int j : {k - o, k + o})
+                if (!cel && j >= 0 && j < kKolumny && dostepny(uklad[w2][j]))
+                    cel = uklad[w2][j];
+        break;
+    }
+    default:
+        return false;
+    }
+    if (cel)
+        cel->setFocus(Qt::TabFocusReason);
+    return true;   // strzałka obsłużona, także gdy dalej nie ma przycisku
 }
 
 int TFrmDroga::narzedzie() const { return grupaNarzedzi->checkedId() < 0 ? 0 : grupaNarzedzi->checkedId(); }
@@ -379,6 +429,10 @@ bool TFrmDroga::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
     } else if (obiekt == EditVTab && zdarzenie->type() == QEvent::FocusOut) {
         EditVTabExit();
+    } else if (zdarzenie->type() == QEvent::KeyPress) {
+        auto* b = qobject_cast<QToolButton*>(obiekt);
+        if (b && przeniesFokusNarzedzia(b, static_cast<QKeyEvent*>(zdarzenie)->key()))
+            return true;
     } else if (zdarzenie->type() == QEvent::MouseButtonDblClick) {
         if (auto* b = qobject_cast<QAbstractButton*>(obiekt); b && grupaNarzedzi->id(b) != -1) {
             NarzedzieDwuklik(grupaNarzedzi->id(b));

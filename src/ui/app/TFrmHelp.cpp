@@ -1,6 +1,7 @@
 #include "TFrmHelp.h"
 
 #include "app/Srodowisko.h"
+#include "common/Ekran.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -25,7 +26,7 @@ TFrmHelp::TFrmHelp(const QString& katalogProgramu, QWidget* rodzic) : QDialog(ro
         przegladarka_->setSource(QUrl::fromLocalFile(plik));
     else
         przegladarka_->setHtml(QStringLiteral("<p>Nie znaleziono pliku pomocy <b>%1</b>.</p>").arg(plik.toHtmlEscaped()));
-    resize(900, 720);
+    ustawRozmiarWEkranie(this, QSize(900, 720));
 }
 
 } // namespace tks::ui

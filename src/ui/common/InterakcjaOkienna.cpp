@@ -43,13 +43,16 @@ Odpowiedz InterakcjaOkienna::pytanie(const QString& tekst, const QString& tytul,
     QMessageBox::StandardButtons b;
     switch (przyciski) {
     case Przyciski::OK: b = QMessageBox::Ok; break;
-    case Przyciski::TakNie: b = QMessageBox::Yes | QMessageBox::No; break;
+    case Przyciski::TakNie:
+    case Przyciski::TakNieDomyslnieNie: b = QMessageBox::Yes | QMessageBox::No; break;
     case Przyciski::TakNieAnuluj: b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case Przyciski::OKAnuluj: b = QMessageBox::Ok | QMessageBox::Cancel; break;
     }
     QMessageBox m(ikonaOkna(ikona), tytul, tekst, b, rodzic());
     if (przyciski == Przyciski::TakNieAnuluj || przyciski == Przyciski::TakNie)
         m.setDefaultButton(QMessageBox::Yes);
+    else if (przyciski == Przyciski::TakNieDomyslnieNie)
+        m.setDefaultButton(QMessageBox::No);
     switch (m.exec()) {
     case QMessageBox::Yes: return Odpowiedz::Tak;
     case QMessageBox::No: return Odpowiedz::Nie;
@@ -57,7 +60,7 @@ Odpowiedz InterakcjaOkienna::pytanie(const QString& tekst, const QString& tytul,
     default: break;
     }
     // Esc albo zamknięcie okna: Anuluj, a gdy go nie ma - odpowiedź przecząca
-    if (przyciski == Przyciski::TakNie)
+    if (przyciski == Przyciski::TakNie || przyciski == Przyciski::TakNieDomyslnieNie)
         return Odpowiedz::Nie;
     if (przyciski == Przyciski::OK)
         return Odpowiedz::OK;

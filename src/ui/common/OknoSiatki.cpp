@@ -1,11 +1,13 @@
 #include "OknoSiatki.h"
 
+#include "app/SzerokosciKolumn.h"
 #include "common/ModelTabeli.h"
 #include "common/TFrmFiltrOgolny.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
 #include <QTableView>
@@ -24,7 +26,7 @@ QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja
         b->setIcon(style()->standardIcon(ikona));
         b->setToolTip(podpowiedz);
         b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::StrongFocus);   // Tab dochodzi do przycisków, spacja je naciska
         return b;
     };
     SpeedButtonRosnaco = przycisk("SpeedButtonRosnaco", QStyle::SP_ArrowUp, QStringLiteral("Sortuj rosnąco"));
@@ -40,7 +42,20 @@ QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // wolne miejsce za ostatnią kolumną zostaje puste (cena nie rozciąga się na pół ekranu)
+    DBGrid1->horizontalHeader()->setStretchLastSection(false);
+    DBGrid1->setTabKeyNavigation(false);   // Tab wychodzi z siatki; po komórkach chodzą strzałki
+    DBGrid1->installEventFilter(this);
+    connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int kolumna, int stara, int nowa) {
+        // ukrycie i pokazanie kolumny (z 0 i do 0) to nie zmiana szerokości przez użytkownika
+        if (ukladam_ || stara <= 0 || nowa <= 0)
+            return;
+        const QString n = nazwaKolumny(kolumna);
+        if (n.isEmpty())
+            return;
+        ustawione_.insert(n, nowa);
+        zmienione_ = true;
+    });
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->verticalHeader()->hide();
 
@@ -53,12 +68,8 @@ QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja
         const int op = p.operacja;
         connect(PopupMenu1->addAction(p.podpis), &QAction::triggered, this, [this, op] { FiltrujWgWyboru(op); });
     }
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        const QModelIndex i = DBGrid1->indexAt(p);
-        if (i.isValid())
-            DBGrid1->setCurrentIndex(i);
-        PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(p));
-    });
+    connect(DBGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { pokazMenu(p, false); });   // punkt w obszarze komórek
 
     FrmFiltrOgolny = new TFrmFiltrOgolny(interakcja, this);
 
@@ -72,6 +83,101 @@ QHBoxLayout* OknoSiatki::zbudujSiatke(ModelTabeli* model, Interakcja& interakcja
     for (QToolButton* b : {SpeedButtonRosnaco, SpeedButtonMalejaco, SpeedButtonFiltr, SpeedButtonUsunFiltr})
         narzedzia->addWidget(b);
     return narzedzia;
+}
+
+namespace {
+QString& domyslnyPlikUstawien()
+{
+    static QString plik;
+    return plik;
+}
+} // namespace
+
+void OknoSiatki::ustawDomyslnyPlikUstawien(const QString& plik) { domyslnyPlikUstawien() = plik; }
+
+QString OknoSiatki::plikUstawien() const { return plikUstawien_.isEmpty() ? domyslnyPlikUstawien() : plikUstawien_; }
+
+void OknoSiatki::pokazMenu(const QPoint& punkt, bool zKlawiatury)
+{
+    QPoint p = punkt;
+    if (zKlawiatury) {
+        // przy bieżącej komórce; bez niej w lewym górnym rogu siatki
+        const QRect r = DBGrid1->visualRect(DBGrid1->currentIndex());
+        p = r.isValid() ? r.center() : QPoint(4, 4);
+    } else if (const QModelIndex i = DBGrid1->indexAt(p); i.isValid()) {
+        DBGrid1->setCurrentIndex(i);
+    }
+    PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(p));
+}
+
+bool OknoSiatki::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (obiekt == DBGrid1 && zdarzenie->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(zdarzenie);
+        if (k->key() == Qt::Key_Menu || (k->key() == Qt::Key_F10 && k->modifiers() == Qt::ShiftModifier)) {
+            pokazMenu({}, true);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+QString OknoSiatki::nazwaKolumny(int kolumnaSiatki) const
+{
+    const int k = modelSiatki_ ? modelSiatki_->kolumnaTabeli(kolumnaSiatki) : -1;
+    return k >= 0 && modelSiatki_->tabela() ? modelSiatki_->tabela()->kolumna(k).nazwa : QString();
+}
+
+void OknoSiatki::dopasujKolumny()
+{
+    if (!modelSiatki_)
+        return;
+    if (!wczytane_) {
+        QStringList nazwy;
+        for (int c = 0; c < modelSiatki_->columnCount(); ++c)
+            nazwy << nazwaKolumny(c);
+        ustawione_ = WczytajSzerokosciKolumn(plikUstawien(), objectName(), nazwy);
+        wczytane_ = true;
+    }
+    ukladam_ = true;
+    // kolumna z długimi uwagami nie zabiera całej siatki; resztę widać w podpowiedzi i po poszerzeniu
+    const int maks = std::max(320, DBGrid1->viewport()->width() * 2 / 3);
+    for (int c = 0; c < modelSiatki_->columnCount(); ++c) {
+        if (DBGrid1->isColumnHidden(c))
+            continue;
+        const auto u = ustawione_.constFind(nazwaKolumny(c));
+        if (u != ustawione_.cend()) {
+            DBGrid1->setColumnWidth(c, *u);
+        } else {
+            DBGrid1->resizeColumnToContents(c);
+            if (DBGrid1->columnWidth(c) > maks)
+                DBGrid1->setColumnWidth(c, maks);
+        }
+    }
+    ukladam_ = false;
+}
+
+void OknoSiatki::zapiszSzerokosci()
+{
+    if (!zmienione_)
+        return;
+    // szerokości kolumn to wygoda, nie dane: nieudany zapis nie przeszkadza w pracy
+    QString blad;
+    if (ZapiszSzerokosciKolumn(plikUstawien(), objectName(), ustawione_, blad))
+        zmienione_ = false;
+}
+
+void OknoSiatki::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // okno otwiera się z fokusem na siatce: strzałki i Enter działają od razu
+    DBGrid1->setFocus(Qt::OtherFocusReason);
+}
+
+void OknoSiatki::hideEvent(QHideEvent* e)
+{
+    zapiszSzerokosci();
+    QDialog::hideEvent(e);
 }
 
 int OknoSiatki::biezacyWiersz() const { return modelSiatki_->wierszTabeli(DBGrid1->currentIndex().row()); }
@@ -98,6 +204,7 @@ void OknoSiatki::odswiezSiatke(int wierszTabeli)
 {
     const int kolumna = biezacaKolumnaSiatki();
     modelSiatki_->odswiez();
+    dopasujKolumny();
     int w = wierszTabeli >= 0 ? modelSiatki_->wierszModelu(wierszTabeli) : -1;
     if (w < 0 && modelSiatki_->rowCount() > 0)
         w = 0;

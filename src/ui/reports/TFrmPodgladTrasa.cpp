@@ -91,9 +91,7 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
     QHBoxLayout* narzedzia = zbudujSiatke(model_, d_.interakcja);
     DBGrid1->setItemDelegate(new DelegatPodgladu(DBGrid1));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    const int szerokosci[] = {40, 170, 170, 60, 80, 80, 80, 70, 90, 240, 90, 100, 60, 60};
-    for (int i = 0; i < int(std::size(szerokosci)); ++i)
-        DBGrid1->setColumnWidth(i, szerokosci[i]);
+    ustawPlikUstawien(d_.plikUstawien);
 
     // pola sum i numer pociągu
     DBEditNrPociagu = poleTylkoDoOdczytu("DBEditNrPociagu");

@@ -1,6 +1,7 @@
 #include "TFrmPreview.h"
 
 #include "OknaRaportow.h"
+#include "common/Ekran.h"
 #include "common/Interakcja.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -92,7 +94,7 @@ TFrmPreview::TFrmPreview(std::shared_ptr<const Raport> raport, Interakcja& inter
         }
         b->setToolTip(podpowiedz);
         b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::StrongFocus);   // pasek narzędzi osiągalny klawiszem Tab
         pasek->addWidget(b);
         return b;
     };
@@ -149,7 +151,26 @@ TFrmPreview::TFrmPreview(std::shared_ptr<const Raport> raport, Interakcja& inter
         return wybierzPlikDoZapisu(this, proponowana, kFiltrPlikowPdf, QStringLiteral("pdf"));
     };
 
-    resize(1000, 800);
+    // klawiatura: zamknięcie, druk, PDF, strony, powiększenie
+    const auto skrot = [this](const QKeySequence& k, auto&& co) {
+        auto* s = new QShortcut(k, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, co);
+    };
+    const auto zamknij = [this] { close(); };
+    skrot(QKeySequence(Qt::Key_Escape), zamknij);
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_W), zamknij);
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { Drukuj(); });
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { ZapiszPdf(); });
+    skrot(QKeySequence(Qt::Key_PageUp), [this] { PoprzedniaStrona(); });
+    skrot(QKeySequence(Qt::Key_PageDown), [this] { NastepnaStrona(); });
+    skrot(QKeySequence(Qt::Key_Home), [this] { PierwszaStrona(); });
+    skrot(QKeySequence(Qt::Key_End), [this] { OstatniaStrona(); });
+    for (const QKeySequence& k : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        skrot(k, [this] { ustawZoom(zoom_ + kZoomKrok); });
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ustawZoom(zoom_ - kZoomKrok); });
+
+    ustawRozmiarWEkranie(this, QSize(1000, 800));
     pokazStrone();
     PanelStanu->setText(tekstStrony(strona_, liczbaStron()));
 }

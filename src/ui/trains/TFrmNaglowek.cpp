@@ -2,6 +2,7 @@
 
 #include "OznaczenieCeny.h"
 #include "app/Droga.h"
+#include "common/Ekran.h"
 #include "common/ModelTabeli.h"
 #include "pricing/Przedzialy.h"
 #include "trains/EdytorNaglowka.h"
@@ -174,7 +175,7 @@ TFrmNaglowek::TFrmNaglowek(Droga& d, QWidget* rodzic) : QDialog(rodzic), d_(d)
     connect(BitBtnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtnTerminy, &QPushButton::clicked, this, &TFrmNaglowek::BitBtnTerminyClick);
 
-    resize(sizeHint().expandedTo(QSize(640, 0)));
+    ustawRozmiarWEkranie(this, sizeHint().expandedTo(QSize(640, 0)));
 }
 
 bool TFrmNaglowek::pokaz(bool edycja)

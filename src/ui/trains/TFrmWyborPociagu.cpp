@@ -1,6 +1,7 @@
 #include "TFrmWyborPociagu.h"
 
 #include "app/Droga.h"
+#include "common/Ekran.h"
 #include "common/ModelTabeli.h"
 
 #include <QHBoxLayout>
@@ -25,12 +26,11 @@ TFrmWyborPociagu::TFrmWyborPociagu(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
     }
     model_->ustawKolumny(kolumny);
     QHBoxLayout* narzedzia = zbudujSiatke(model_, d_.interakcja);
+    ustawPlikUstawien(d_.plikUstawien);
     narzedzia->addStretch(1);
 
     DBGrid1->setColumnHidden(0, true);   // IdPociagu
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setColumnWidth(1, 110);
-    DBGrid1->setColumnWidth(2, 190);
 
     BitBtnWybierz = new QPushButton(QStringLiteral("&Wybierz"));
     BitBtnWybierz->setObjectName(QStringLiteral("BitBtnWybierz"));
@@ -62,7 +62,7 @@ TFrmWyborPociagu::TFrmWyborPociagu(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
     });
 
     trybUsuwania(false);
-    resize(620, 420);
+    ustawRozmiarWEkranie(this, QSize(620, 420));
 }
 
 int TFrmWyborPociagu::wybierz()
@@ -121,7 +121,7 @@ void TFrmWyborPociagu::BitBtnUsunClick()
     if (w < 0)
         return;
     const QModelIndex i = DBGrid1->currentIndex();
-    UsunPociagZListy(d_, w);
+    UsunPociagZListy(d_, stan_, w);
     model_->odswiez();
     if (model_->rowCount() > 0)
         DBGrid1->setCurrentIndex(model_->index(std::min(i.row(), model_->rowCount() - 1), std::max(1, i.column())));
