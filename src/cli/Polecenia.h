@@ -18,6 +18,7 @@ int polecenieTrain(const QStringList& argumenty);
 int polecenieRenderMap(const QStringList& argumenty);
 int polecenieReport(const QStringList& argumenty);
 int polecenieGenerateNetwork(const QStringList& argumenty);
+int polecenieStations(const QStringList& argumenty);
 
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
 // jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data

@@ -38,6 +38,8 @@ const char* kPomoc =
     "                                              wydruk trasy (PDF) albo trasa rozdzielana tabulatorami\n"
     "  generate-network [--stations N] [--seed S] [--out PLIK]\n"
     "                                              sieć w skali kraju do pomiarów wydajności (domyślnie 20000 stacji)\n"
+    "  stations --find TEKST [warunki] [operacje] [--mode 1|2|3]\n"
+    "                                              lista okna \"Wybierz stację:\" i stacja wybrana dla tekstu\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -79,6 +81,7 @@ int main(int argc, char** argv)
         {QStringLiteral("render-map"), polecenieRenderMap},
         {QStringLiteral("report"), polecenieReport},
         {QStringLiteral("generate-network"), polecenieGenerateNetwork},
+        {QStringLiteral("stations"), polecenieStations},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

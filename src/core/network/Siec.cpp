@@ -58,26 +58,36 @@ TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur)
     return p;
 }
 
+QCollator kolatorNazwStacji()
+{
+    QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
+    k.setCaseSensitivity(Qt::CaseInsensitive);
+    return k;
+}
+
+bool stacjaPrzedWgNazwy(const QCollatorSortKey& kluczA, int a, const QCollatorSortKey& kluczB, int b)
+{
+    const int c = kluczA.compare(kluczB);
+    return c != 0 ? c < 0 : a < b;
+}
+
 void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
 {
-    static const QString kSeparator = QStringLiteral(";.;");
+    // Sortowana jest sama nazwa (nie tekst z dopisanym indeksem), więc nie ma
+    // czego odczytywać z powrotem i błąd zapisu indeksu nie może wystąpić.
+    (void)interakcja;
     const int n = s.liczbaStacji();
-    QCollator kolator{QLocale(QLocale::Polish, QLocale::Poland)};
-    kolator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator kolator = kolatorNazwStacji();
     std::vector<QCollatorSortKey> klucze;
     klucze.reserve(std::size_t(n));
     for (int i = 0; i < n; ++i)
-        klucze.push_back(kolator.sortKey(s.nazwaStacji(i) + kSeparator + QString::number(i)));
+        klucze.push_back(kolator.sortKey(s.nazwaStacji(i)));
     std::vector<int> kolejnosc(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         kolejnosc[std::size_t(i)] = i;
-    std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
-                     [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
-
-    // Indeks odczytany zza ostatniego separatora tekstu to zawsze dopisany numer
-    // stacji (ani numer, ani jego styk z separatorem nie zawierają ";.;"), więc
-    // nie trzeba go odczytywać z tekstu; błąd zapisu indeksu nie może wystąpić.
-    (void)interakcja;
+    std::sort(kolejnosc.begin(), kolejnosc.end(), [&](int a, int b) {
+        return stacjaPrzedWgNazwy(klucze[std::size_t(a)], a, klucze[std::size_t(b)], b);
+    });
     s.StacjeWgNazwy.assign(kolejnosc.begin(), kolejnosc.end());
 }
 

@@ -1,0 +1,136 @@
+#include "WyborStacji.h"
+
+#include "app/Droga.h"
+#include "common/Interakcja.h"
+#include "map/Kanwa.h"
+#include "map/Klikniecia.h"
+#include "map/Widok.h"
+#include "network/Siec.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace tks {
+
+namespace {
+constexpr std::int32_t kNiewidoczna = 10000;   // stacje od tej widoczności nie są na listach
+}
+
+const std::vector<std::int32_t>& StacjeAlfabetycznie(const Siec& s)
+{
+    return s.StacjeWgNazwy;
+}
+
+void UstawWybieralneWszystkie(Siec& s)
+{
+    for (auto& st : s.Stacje)
+        st.Wybieralna = st.Widocznosc < kNiewidoczna ? 1 : 0;
+}
+
+void UstawWybieralne(Droga& d)
+{
+    Siec& s = d.siec;
+    const auto& kandydaci = d.trasa.PunktyWyboru;
+    if (kandydaci.empty()) {
+        UstawWybieralneWszystkie(s);
+        return;
+    }
+    for (auto& st : s.Stacje)
+        st.Wybieralna = 0;
+    for (const auto& p : kandydaci)
+        if (p.LpStacji >= 0 && p.LpStacji < s.liczbaStacji())
+            s.Stacje[std::size_t(p.LpStacji)].Wybieralna = 1;
+}
+
+std::vector<int> StacjeWybieralne(const Siec& s)
+{
+    std::vector<int> l;
+    l.reserve(s.Stacje.size());
+    const int n = s.liczbaStacji();
+    for (const std::int32_t i : StacjeAlfabetycznie(s))
+        if (i >= 0 && i < n && s.Stacje[std::size_t(i)].Wybieralna)
+            l.push_back(i);
+    return l;
+}
+
+int OknaStacjiInterakcji::wyszukajStacje(const Siec& s, const std::vector<int>& lista)
+{
+    QStringList nazwy;
+    nazwy.reserve(qsizetype(lista.size()));
+    for (const int i : lista)
+        nazwy << s.nazwaStacji(i);
+    const int k = i_.wybor(kTytulOknaStacji, QString(), nazwy);
+    return k >= 0 && k < int(lista.size()) ? lista[std::size_t(k)] : -1;
+}
+
+int OknaStacjiInterakcji::wybierzOznaczona(const QStringList& nazwy)
+{
+    const int k = i_.wybor(kTytulOknaListyStacji, QString(), nazwy);
+    return k >= 0 && k < nazwy.size() ? k : -1;
+}
+
+int WybierzStacjeZListy(Droga& d, bool usuwanie, OknaStacji& okna)
+{
+    if (usuwanie) {
+        const QStringList nazwy = NazwyOznaczonychStacji(d);
+        const int k = okna.wybierzOznaczona(nazwy);
+        return k >= 0 && k < nazwy.size() ? StacjaONazwie(d, nazwy[k]) : -1;
+    }
+    UstawWybieralne(d);
+    const int st = okna.wyszukajStacje(d.siec, StacjeWybieralne(d.siec));
+    return st >= 0 && st < d.siec.liczbaStacji() ? st : -1;
+}
+
+ListaKandydatow ListaStacjiRecznych(const Droga& d, const std::function<int(const QString&)>& szerokoscTekstu,
+                                    int szerokoscPoczatkowa)
+{
+    ListaKandydatow l;
+    l.szerokosc = szerokoscPoczatkowa;
+    for (const auto& p : d.trasa.PunktyWyboru) {
+        l.nazwy << p.Nazwa;
+        l.szerokosc = std::max(l.szerokosc, szerokoscTekstu(p.Nazwa) + 10);
+    }
+    return l;
+}
+
+ListaKandydatow ListaStacjiRecznych(const Droga& d)
+{
+    const QFontMetrics m(qFontZ(Czcionka{}));
+    return ListaStacjiRecznych(d, [&](const QString& t) { return m.horizontalAdvance(t); });
+}
+
+QStringList NazwyWszystkichStacji(const Siec& s)
+{
+    QStringList l;
+    for (const std::int32_t i : StacjeAlfabetycznie(s))
+        if (i >= 0 && i < s.liczbaStacji() && s.Stacje[std::size_t(i)].Widocznosc < kNiewidoczna)
+            l << s.nazwaStacji(i);
+    return l;
+}
+
+int PoczatekListyStacji(const QStringList& nazwy)
+{
+    if (nazwy.isEmpty())
+        return -1;
+    const QCollator k = kolatorNazwStacji();
+    const int ostatni = int(nazwy.size()) - 1;
+    int i = 0;
+    // Skok o 15 poza koniec listy zatrzymuje się na ostatniej pozycji.
+    while (i < ostatni && k.compare(nazwy[i], QStringLiteral("A")) < 0)
+        i = std::min(i + 15, ostatni);
+    return i;
+}
+
+void PokazStacjeNaMapie(Widok& w, const Siec& s, int stacja)
+{
+    if (stacja < 0 || stacja >= s.liczbaStacji())
+        return;
+    const TStacja& st = s.Stacje[std::size_t(stacja)];
+    // Stacja (i jej nazwa) jest rysowana od powiększenia Widocznosc × 10000.
+    const std::int64_t potrzebne = std::int64_t(std::max(st.Widocznosc, 0)) * kPowiekszenie1x;
+    while (w.zoom < potrzebne && w.zoom < kGranicaPowiekszania)
+        w.zoom *= 2;
+    UstawSrodek(w, st.Xkm, st.Ykm);
+}
+
+} // namespace tks
