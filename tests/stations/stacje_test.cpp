@@ -281,6 +281,12 @@ TEST(ZnajdzStacje, SrodekIPowiekszenieZNazwa)
     w.zoom = 20000;
     PokazStacjeNaMapie(w, s, st);
     EXPECT_EQ(w.zoom, 160000);
+    // stacja widoczna przy 1×: i tak nie przy 1× (tam mapa nie ma środka)
+    s.Stacje[std::size_t(st)].Widocznosc = 1;
+    w.zoom = 10000;
+    PokazStacjeNaMapie(w, s, st);
+    EXPECT_EQ(w.zoom, kPowiekszenieZnalezionej);
+    s.Stacje[std::size_t(st)].Widocznosc = 16;
     EXPECT_DOUBLE_EQ(w.WspXSrodka, 1234);
     EXPECT_DOUBLE_EQ(w.WspYSrodka, 5678);
     // większe powiększenie zostaje

@@ -127,7 +127,10 @@ void PokazStacjeNaMapie(Widok& w, const Siec& s, int stacja)
         return;
     const TStacja& st = s.Stacje[std::size_t(stacja)];
     // Stacja (i jej nazwa) jest rysowana od powiększenia Widocznosc × 10000.
-    const std::int64_t potrzebne = std::int64_t(std::max(st.Widocznosc, 0)) * kPowiekszenie1x;
+    // Przy 1× mapa zawsze wraca do środka domyślnego, a nazwy gęsto leżących
+    // stacji zakrywają się nawzajem: co najmniej kPowiekszenieZnalezionej.
+    const std::int64_t potrzebne =
+        std::max(std::int64_t(std::max(st.Widocznosc, 0)) * kPowiekszenie1x, kPowiekszenieZnalezionej);
     while (w.zoom < potrzebne && w.zoom < kGranicaPowiekszania)
         w.zoom *= 2;
     UstawSrodek(w, st.Xkm, st.Ykm);

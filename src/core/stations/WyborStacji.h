@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -80,8 +81,10 @@ QStringList NazwyWszystkichStacji(const Siec& s);
 // stoi przed "A" i nie jest ostatnia (pomija nazwy od cyfr i znaków).
 int PoczatekListyStacji(const QStringList& nazwy);
 
-// "Znajdź stację…": środek mapy na stacji i powiększenie (co najmniej obecne),
-// przy którym stacja i jej nazwa są rysowane. Niczego nie oznacza.
+// "Znajdź stację…": środek mapy na stacji i powiększenie (co najmniej obecne
+// i co najmniej kPowiekszenieZnalezionej), przy którym stacja i jej nazwa są
+// rysowane. Niczego nie oznacza.
+inline constexpr std::int64_t kPowiekszenieZnalezionej = 4 * 10000;
 void PokazStacjeNaMapie(Widok& w, const Siec& s, int stacja);
 
 } // namespace tks

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -379,6 +380,8 @@ bool TFrmDroga::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
     } else if (obiekt == EditVTab && zdarzenie->type() == QEvent::FocusOut) {
         EditVTabExit();
+    } else if (zdarzenie->type() == QEvent::KeyPress && klawiszNarzedzia(obiekt, static_cast<QKeyEvent*>(zdarzenie))) {
+        return true;
     } else if (zdarzenie->type() == QEvent::MouseButtonDblClick) {
         if (auto* b = qobject_cast<QAbstractButton*>(obiekt); b && grupaNarzedzi->id(b) != -1) {
             NarzedzieDwuklik(grupaNarzedzi->id(b));
