@@ -51,8 +51,7 @@ int polecenieStations(const QStringList& argumenty)
         PrzygotujWyborReczny(d, d.trasa.TrybWyboru);
     }
 
-    UstawWybieralne(d);
-    WyszukiwanieStacji w(d.siec, StacjeWybieralne(d.siec));
+    WyszukiwanieStacji w(d.siec, StacjeDoWyboru(d));
     QJsonArray lista;
     for (const int i : w.lista())
         lista.append(stacjaJakoJson(d.siec, i));

@@ -21,36 +21,82 @@ const std::vector<std::int32_t>& StacjeAlfabetycznie(const Siec& s)
     return s.StacjeWgNazwy;
 }
 
+namespace {
+
+// Ustawia Wybieralna (bez zapisu tam, gdzie wartość się nie zmienia) i zwraca
+// kopię bajtów filtru: rekordy stacji są duże, więc przy 100 000 stacji lista
+// alfabetyczna jest filtrowana przez tę kopię, a rekordy czytane raz, po kolei.
+template <class F>
+std::vector<std::uint8_t> ustawFiltr(Siec& s, F wybieralna)
+{
+    std::vector<std::uint8_t> filtr(s.Stacje.size());
+    for (std::size_t i = 0; i < filtr.size(); ++i) {
+        TStacja& st = s.Stacje[i];
+        const std::uint8_t w = wybieralna(i, st) ? 1 : 0;
+        if (st.Wybieralna != w)
+            st.Wybieralna = w;
+        filtr[i] = w;
+    }
+    return filtr;
+}
+
+std::vector<int> przefiltruj(const Siec& s, const std::vector<std::uint8_t>& filtr)
+{
+    std::vector<int> l;
+    l.reserve(filtr.size());
+    const int n = int(filtr.size());
+    for (const std::int32_t i : StacjeAlfabetycznie(s))
+        if (i >= 0 && i < n && filtr[std::size_t(i)])
+            l.push_back(i);
+    return l;
+}
+
+std::vector<std::uint8_t> filtrWszystkich(Siec& s)
+{
+    return ustawFiltr(s, [](std::size_t, const TStacja& st) { return st.Widocznosc < kNiewidoczna; });
+}
+
+std::vector<std::uint8_t> filtrWyboru(Droga& d)
+{
+    Siec& s = d.siec;
+    const auto& kandydaci = d.trasa.PunktyWyboru;
+    if (kandydaci.empty())
+        return filtrWszystkich(s);
+    std::vector<char> kandydat(s.Stacje.size(), 0);
+    for (const auto& p : kandydaci)
+        if (p.LpStacji >= 0 && p.LpStacji < s.liczbaStacji())
+            kandydat[std::size_t(p.LpStacji)] = 1;
+    return ustawFiltr(s, [&](std::size_t i, const TStacja&) { return kandydat[i] != 0; });
+}
+
+} // namespace
+
 void UstawWybieralneWszystkie(Siec& s)
 {
-    for (auto& st : s.Stacje)
-        st.Wybieralna = st.Widocznosc < kNiewidoczna ? 1 : 0;
+    filtrWszystkich(s);
 }
 
 void UstawWybieralne(Droga& d)
 {
-    Siec& s = d.siec;
-    const auto& kandydaci = d.trasa.PunktyWyboru;
-    if (kandydaci.empty()) {
-        UstawWybieralneWszystkie(s);
-        return;
-    }
-    for (auto& st : s.Stacje)
-        st.Wybieralna = 0;
-    for (const auto& p : kandydaci)
-        if (p.LpStacji >= 0 && p.LpStacji < s.liczbaStacji())
-            s.Stacje[std::size_t(p.LpStacji)].Wybieralna = 1;
+    filtrWyboru(d);
 }
 
 std::vector<int> StacjeWybieralne(const Siec& s)
 {
-    std::vector<int> l;
-    l.reserve(s.Stacje.size());
-    const int n = s.liczbaStacji();
-    for (const std::int32_t i : StacjeAlfabetycznie(s))
-        if (i >= 0 && i < n && s.Stacje[std::size_t(i)].Wybieralna)
-            l.push_back(i);
-    return l;
+    std::vector<std::uint8_t> filtr(s.Stacje.size());
+    for (std::size_t i = 0; i < filtr.size(); ++i)
+        filtr[i] = s.Stacje[i].Wybieralna;
+    return przefiltruj(s, filtr);
+}
+
+std::vector<int> StacjeDoWyboru(Droga& d)
+{
+    return przefiltruj(d.siec, filtrWyboru(d));
+}
+
+std::vector<int> WszystkieStacjeDoWyboru(Siec& s)
+{
+    return przefiltruj(s, filtrWszystkich(s));
 }
 
 int OknaStacjiInterakcji::wyszukajStacje(const Siec& s, const std::vector<int>& lista)
@@ -76,8 +122,7 @@ int WybierzStacjeZListy(Droga& d, bool usuwanie, OknaStacji& okna)
         const int k = okna.wybierzOznaczona(nazwy);
         return k >= 0 && k < nazwy.size() ? StacjaONazwie(d, nazwy[k]) : -1;
     }
-    UstawWybieralne(d);
-    const int st = okna.wyszukajStacje(d.siec, StacjeWybieralne(d.siec));
+    const int st = okna.wyszukajStacje(d.siec, StacjeDoWyboru(d));
     return st >= 0 && st < d.siec.liczbaStacji() ? st : -1;
 }
 

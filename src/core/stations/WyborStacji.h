@@ -32,6 +32,10 @@ void UstawWybieralne(Droga& d);
 void UstawWybieralneWszystkie(Siec& s);
 // Stacje z ustawionym Wybieralna w porządku alfabetycznym.
 std::vector<int> StacjeWybieralne(const Siec& s);
+// UstawWybieralne i StacjeWybieralne naraz (jedno przejście po rekordach stacji).
+std::vector<int> StacjeDoWyboru(Droga& d);
+// UstawWybieralneWszystkie i StacjeWybieralne naraz.
+std::vector<int> WszystkieStacjeDoWyboru(Siec& s);
 
 // Okna wyboru stacji. Okno główne pokazuje prawdziwe okna, CLI i testy
 // odpowiadają ze skryptu.

@@ -75,8 +75,7 @@ bool TFrmDroga::klawiszNarzedzia(QObject* obiekt, QKeyEvent* k)
 void TFrmDroga::ZnajdzStacje1Click()
 {
     Droga& d = droga();
-    UstawWybieralneWszystkie(d.siec);
-    const int st = oknaStacji().wyszukajStacje(d.siec, StacjeWybieralne(d.siec));
+    const int st = oknaStacji().wyszukajStacje(d.siec, WszystkieStacjeDoWyboru(d.siec));
     if (st < 0)
         return;
     PokazStacjeNaMapie(d.widok, d.siec, st);
