@@ -142,8 +142,15 @@ TEST(WyszukiwanieStacji, PrzewijanieTylkoOIleTrzeba)
     // przewinięcie paskiem: nazwa do pola, wybrany wiersz bez zmian
     EXPECT_EQ(w.przewin(14), QStringLiteral("Stacja 17"));
     EXPECT_EQ(w.przewin(99), QStringLiteral("Stacja 23"));   // ograniczone do maksimum
+    // strzałki: lista o wiersz; na końcu listy zaznaczenie o wiersz (do ostatniej stacji)
     EXPECT_EQ(w.przesun(1), 20);
+    EXPECT_EQ(w.wybranyWiersz(), 4);
+    for (int i = 0; i < 10; ++i)
+        w.przesun(1);
+    EXPECT_EQ(w.nazwaWybranej(), QStringLiteral("Stacja 29"));
+    EXPECT_EQ(w.wybranyWiersz(), 9);
     EXPECT_EQ(w.przesun(-1), 19);
+    EXPECT_EQ(w.wybranyWiersz(), 9);
     // kliknięcie wiersza
     EXPECT_TRUE(w.kliknij(0));
     EXPECT_EQ(w.nazwaWybranej(), QStringLiteral("Stacja 19"));
@@ -166,6 +173,12 @@ TEST(WyszukiwanieStacji, MniejStacjiNizWierszyBezPaska)
     w.znajdz(QStringLiteral("Zzz"));
     EXPECT_EQ(w.nazwaWybranej(), QStringLiteral("Sopot"));
     EXPECT_EQ(w.pozycja(), 0);
+    // bez paska strzałki przesuwają zaznaczenie, nie dalej niż lista
+    w.przesun(-1);
+    EXPECT_EQ(w.nazwaWybranej(), QStringLiteral("Gdynia"));
+    w.przesun(1);
+    w.przesun(1);
+    EXPECT_EQ(w.nazwaWybranej(), QStringLiteral("Sopot"));
 
     // pusta lista: nic nie wybrane, bez błędu
     WyszukiwanieStacji pusta(s, {});

@@ -121,6 +121,12 @@ void TestStacji::strzalkiIPasek()
     QTest::keyClick(o.sb1, Qt::Key_PageDown);
     QCOMPARE(o.sb1->value(), o.stan().pozycja());
     QCOMPARE(o.Edit1->text(), o.stan().nazwaWybranej());
+    // na końcu listy strzałka przesuwa zaznaczenie
+    QTest::keyClick(o.sb1, Qt::Key_End);
+    const int w0 = o.stan().wybranyWiersz();
+    QTest::keyClick(o.sb1, Qt::Key_Down);
+    QCOMPARE(o.stan().wybranyWiersz(), w0 + 1);
+    QCOMPARE(o.Edit1->text(), o.stan().nazwaWybranej());
     // Esc zamyka bez wyboru
     QTest::keyClick(o.sb1, Qt::Key_Escape);
     QCOMPARE(o.result(), int(QDialog::Rejected));

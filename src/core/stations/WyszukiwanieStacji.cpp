@@ -82,7 +82,16 @@ QString WyszukiwanieStacji::przewin(int pozycja)
 
 int WyszukiwanieStacji::przesun(int krok)
 {
-    pozycja_ = std::clamp(pozycja_ + krok, 0, maksimum_);
+    const int p = std::clamp(pozycja_ + krok, 0, maksimum_);
+    if (p != pozycja_) {
+        pozycja_ = p;
+        return pozycja_;
+    }
+    // Lista przewinięta do końca (albo bez paska): zaznaczenie przechodzi po
+    // widocznych wierszach, inaczej ostatnich stacji nie dałoby się wybrać strzałkami.
+    const int w = wiersz_ + krok;
+    if (w >= 0 && w <= a_ && pozycja_ + w < dlugosc())
+        wiersz_ = w;
     return pozycja_;
 }
 

@@ -33,7 +33,8 @@ public:
     // Przewinięcie paskiem (pozycja ograniczona do 0..maksimum); zwraca nazwę
     // wybranego wpisu - tekst do pola wyszukiwania.
     QString przewin(int pozycja);
-    // Strzałka w górę (-1) albo w dół (+1) w polu tekstu: pozycja o jeden.
+    // Strzałka w górę (-1) albo w dół (+1): pozycja o jeden, a gdy lista dalej
+    // się nie przewija - wybrany wiersz o jeden. Zwraca pozycję.
     int przesun(int krok);
     // Kliknięcie wiersza `wiersz` (0 = górny widoczny); fałsz, gdy pod nim nie
     // ma wpisu (wybór się nie zmienia).

@@ -161,6 +161,17 @@ void TFrmStacje::sb1Change(int pozycja)
     LB1->update();
 }
 
+void TFrmStacje::strzalka(int krok)
+{
+    const int przed = stan_.pozycja();
+    if (stan_.przesun(krok) != przed) {
+        sb1->setValue(stan_.pozycja());   // nazwa trafia do pola jak przy przewijaniu paskiem
+        return;
+    }
+    Edit1->setText(stan_.nazwaWybranej());
+    LB1->update();
+}
+
 void TFrmStacje::kliknietoWiersz(int wiersz)
 {
     if (!stan_.kliknij(wiersz))
@@ -185,14 +196,16 @@ bool TFrmStacje::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
             if (sb1->isVisible())
                 sb1->setFocus(Qt::OtherFocusReason);
-            const int przed = stan_.pozycja();
-            if (stan_.przesun(k->key() == Qt::Key_Up ? -1 : 1) != przed)
-                sb1->setValue(stan_.pozycja());
+            strzalka(k->key() == Qt::Key_Up ? -1 : 1);
             return true;
         }
     } else if (obiekt == sb1) {
         if (enter) {
             accept();
+            return true;
+        }
+        if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
+            strzalka(k->key() == Qt::Key_Up ? -1 : 1);
             return true;
         }
         const QString t = k->text();

@@ -63,6 +63,8 @@ private:
     // Pasek zgodny ze stanem bez kopiowania nazwy do pola.
     void pokazPozycje();
     void kliknietoWiersz(int wiersz);
+    // Strzałka w polu albo na pasku: lista albo zaznaczenie o jeden wiersz.
+    void strzalka(int krok);
 
     WyszukiwanieStacji stan_;
     bool aktywne_ = false;
