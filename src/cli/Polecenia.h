@@ -24,6 +24,7 @@ int polecenieDrukujMape(const QStringList& argumenty);
 // Trasy według kryteriów obok siebie; profil prędkości trasy.
 int polecenieCompare(const QStringList& argumenty);
 int polecenieProfile(const QStringList& argumenty);
+int polecenieStations(const QStringList& argumenty);
 
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
 // jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data

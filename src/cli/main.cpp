@@ -44,6 +44,8 @@ const char* kPomoc =
     "  compare [warunki] [operacje]                trasy najkrótsza, najtańsza i najszybsza obok siebie\n"
     "  profile [warunki] [operacje] --out PLIK.png|PLIK.pdf|PLIK.csv\n"
     "                                              profil prędkości trasy: wykres albo wiersze co 100 m\n"
+    "  stations --find TEKST [warunki] [operacje] [--mode 1|2|3]\n"
+    "                                              lista okna \"Wybierz stację:\" i stacja wybrana dla tekstu\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -93,6 +95,7 @@ int main(int argc, char** argv)
         {QStringLiteral("print-map"), polecenieDrukujMape},
         {QStringLiteral("compare"), polecenieCompare},
         {QStringLiteral("profile"), polecenieProfile},
+        {QStringLiteral("stations"), polecenieStations},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

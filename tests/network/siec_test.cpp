@@ -5,6 +5,7 @@
 #include "network/Geo.h"
 
 #include <QCollator>
+#include <algorithm>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -35,16 +36,33 @@ TEST(StacjeWgNazwy, PolskiePorzadkowanieBezWielkosciLiter)
     EXPECT_TRUE(ia.zdarzenia().isEmpty());
 }
 
-TEST(StacjeWgNazwy, RowneNazwyPoTekscieIndeksu)
+// Równe nazwy stoją w kolejności indeksów (9 przed 10, nie według tekstu
+// "10" < "9"); równe są też nazwy różniące się tylko wielkością liter.
+TEST(StacjeWgNazwy, RowneNazwyWgIndeksu)
 {
     Siec s;
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < 12; ++i)
         dodajStacje(s, i == 9 || i == 10 ? QStringLiteral("Grabowo") : QStringLiteral("Inna %1").arg(i), 0, 0);
+    s.Stacje[11].NazwaStacji.ustaw(QStringLiteral("GRABOWO"));
+    s.Stacje[0].NazwaStacji.ustaw(QStringLiteral("grabowo"));
     budujStacjeWgNazwy(s, nullptr);
-    // "Grabowo;.;10" przed "Grabowo;.;9"
-    ASSERT_GE(s.StacjeWgNazwy.size(), 2u);
-    EXPECT_EQ(s.StacjeWgNazwy[0], 10);
-    EXPECT_EQ(s.StacjeWgNazwy[1], 9);
+    ASSERT_GE(s.StacjeWgNazwy.size(), 4u);
+    EXPECT_EQ(std::vector<std::int32_t>(s.StacjeWgNazwy.begin(), s.StacjeWgNazwy.begin() + 4),
+              (std::vector<std::int32_t>{0, 9, 10, 11}));
+}
+
+// Nazwa będąca początkiem innej stoi przed nią: spacja w dłuższej nazwie nie
+// przesuwa krótszej za wszystkie jej rozwinięcia.
+TEST(StacjeWgNazwy, KrotszaNazwaPrzedDluzszymi)
+{
+    Siec s;
+    for (const char* n : {"Kielce Piaski", "Kielce Białogon", "Kielce", "Kielce Herby", "Kędzierzyn Koźle Zachodnie",
+                          "Kędzierzyn Koźle", "Kędzierzyn Koźle Azoty", "Kielce-Ślichowice"})
+        dodajStacje(s, QString::fromUtf8(n), 0, 0);
+    budujStacjeWgNazwy(s, nullptr);
+    EXPECT_EQ(nazwyWgIndeksu(s), (QStringList{"Kędzierzyn Koźle", "Kędzierzyn Koźle Azoty", "Kędzierzyn Koźle Zachodnie",
+                                              "Kielce", "Kielce Białogon", "Kielce Herby", "Kielce Piaski",
+                                              "Kielce-Ślichowice"}));
 }
 
 TEST(StacjeWgNazwy, NazwaZSeparatoremNieMyliIndeksu)
@@ -60,42 +78,31 @@ TEST(StacjeWgNazwy, NazwaZSeparatoremNieMyliIndeksu)
 
 namespace {
 
-// Indeks wprost według opisu: teksty nazwa + ";.;" + indeks, klucze porządkowania,
-// a indeks odczytany z tekstu zza separatora.
+// Porządek wprost: porównanie nazw kolatorem (bez kluczy), przy równych
+// nazwach mniejszy indeks.
 std::vector<std::int32_t> wzorcoweStacjeWgNazwy(const Siec& s)
 {
-    const QString sep = QStringLiteral(";.;");
-    QStringList teksty;
-    for (int i = 0; i < s.liczbaStacji(); ++i)
-        teksty << s.nazwaStacji(i) + sep + QString::number(i);
     QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
     k.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> klucze;
-    for (const auto& t : teksty)
-        klucze.push_back(k.sortKey(t));
-    std::vector<int> kol(std::size_t(teksty.size()));
-    for (std::size_t i = 0; i < kol.size(); ++i)
-        kol[i] = int(i);
-    std::stable_sort(kol.begin(), kol.end(), [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
-    std::vector<std::int32_t> w;
-    for (const int i : kol) {
-        const QString& t = teksty[i];
-        bool ok = false;
-        w.push_back(t.mid(t.lastIndexOf(sep) + sep.size()).toInt(&ok));
-        EXPECT_TRUE(ok) << t.toStdString();
-    }
+    std::vector<std::int32_t> w(std::size_t(s.liczbaStacji()));
+    for (std::size_t i = 0; i < w.size(); ++i)
+        w[i] = std::int32_t(i);
+    std::sort(w.begin(), w.end(), [&](int a, int b) {
+        const int c = k.compare(s.nazwaStacji(a), s.nazwaStacji(b));
+        return c != 0 ? c < 0 : a < b;
+    });
     return w;
 }
 
 } // namespace
 
-// Szybsza budowa indeksu (bez odczytu indeksu z tekstu) daje to samo, co opis
-// krok po kroku: na nazwach sieci skali i na nazwach z separatorami i cyframi.
-TEST(StacjeWgNazwy, JakWedlugOpisu)
+// Indeks z kluczy porządkowania daje to samo co porównywanie nazw: na nazwach
+// sieci skali i na nazwach ze znakami przestankowymi, cyframi i powtórzeniami.
+TEST(StacjeWgNazwy, JakPorownanieNazw)
 {
     Siec s = GenerujSiec({3000, 5});
     Losowanie los(99);
-    const char* const kawalki[] = {";", ".", ";.;", "1", "09", " ", "Ą", "a", "Z", "ż", "-", ";.;12", "Ł"};
+    const char* const kawalki[] = {";", ".", ";.;", "1", "09", " ", "Ą", "a", "Z", "ż", "-", ";.;12", "Ł", "A"};
     for (int i = 0; i < 400; ++i) {
         QString n;
         for (int k = los.ponizej(6); k >= 0; --k)

@@ -97,7 +97,8 @@ void TestDroga::menuWKolejnosci()
     const QStringList poziomy{"Wg zmian linii", "Wg zmian linii i stawek", "Wg odcinków"};
     QCOMPARE(test::pozycjeMenu(w.menuDrukuj->actions()[1]->menu()), poziomy);
     QCOMPARE(test::pozycjeMenu(w.menuKonfiguracja), (QStringList{"Kolory", "Drukarka"}));
-    QCOMPARE(test::pozycjeMenu(w.menuDane), (QStringList{"Trasa", "-", "Porównanie tras…", "Profil prędkości…"}));
+    QCOMPARE(test::pozycjeMenu(w.menuDane),
+             (QStringList{"Trasa", "-", "Porównanie tras…", "Profil prędkości…", "-", "Znajdź stację…"}));
     QCOMPARE(test::pozycjeMenu(w.menuDane->actions()[0]->menu()), poziomy);
     QCOMPARE(test::pozycjeMenu(w.menuPomoc), (QStringList{"Instrukcja", "O systemie"}));
     QVERIFY(w.Instrukcja1->isEnabled() && w.OSystemie1->isEnabled());

@@ -5,6 +5,7 @@
 #include "app/Droga.h"
 #include "routing/Oznaczenia.h"
 #include "routing/Przeliczanie.h"
+#include "stations/WyborStacji.h"
 
 #include <algorithm>
 
@@ -205,32 +206,28 @@ WynikWyboruZListy WybranoStacjeZListy(Droga& d, Narzedzie n, int stacja)
     return w;
 }
 
-WynikWyboruZListy DwuklikNarzedzia(Droga& d, Narzedzie n)
+WynikWyboruZListy DwuklikNarzedzia(Droga& d, Narzedzie n, OknaStacji& okna)
 {
     switch (n) {
     case Narzedzie::Start:
     case Narzedzie::Koniec:
     case Narzedzie::Przez:
-    case Narzedzie::NiePrzez: {
-        const std::vector<int> stacje = StacjeListyWyboru(d);
-        QStringList nazwy;
-        for (const int s : stacje)
-            nazwy << d.siec.nazwaStacji(s);
-        const int i = d.interakcja.wybor(kTytulListyStacji, QString(), nazwy);
-        if (i < 0 || i >= int(stacje.size()))
-            return {};
-        return WybranoStacjeZListy(d, n, stacje[std::size_t(i)]);
-    }
+    case Narzedzie::NiePrzez:
     case Narzedzie::Usun: {
-        const QStringList nazwy = NazwyOznaczonychStacji(d);
-        const int i = d.interakcja.wybor(kTytulListyOznaczonych, QString(), nazwy);
-        if (i < 0 || i >= nazwy.size())
+        const int st = WybierzStacjeZListy(d, n == Narzedzie::Usun, okna);
+        if (st < 0)
             return {};
-        return WybranoStacjeZListy(d, n, StacjaONazwie(d, nazwy[i]));
+        return WybranoStacjeZListy(d, n, st);
     }
     default:
         return {};
     }
+}
+
+WynikWyboruZListy DwuklikNarzedzia(Droga& d, Narzedzie n)
+{
+    OknaStacjiInterakcji okna(d.interakcja);
+    return DwuklikNarzedzia(d, n, okna);
 }
 
 } // namespace tks

@@ -12,6 +12,7 @@
 namespace tks {
 
 class Droga;
+class OknaStacji;
 
 // Stacja pod kliknięciem (jedna trafiona albo wybrana z listy) jako początek,
 // koniec, punkt pośredni trasy. Nic nie trafiono albo wybór anulowany: nic.
@@ -64,7 +65,9 @@ struct WynikWyboruZListy {
 // ZdejmOznacz.
 WynikWyboruZListy WybranoStacjeZListy(Droga& d, Narzedzie n, int stacja);
 
-// Cały dwuklik: lista (przez Interakcja) i wybór. Dla narzędzi bez listy nic.
+// Cały dwuklik: okno wyboru stacji i wybór. Dla narzędzi bez listy nic.
+WynikWyboruZListy DwuklikNarzedzia(Droga& d, Narzedzie n, OknaStacji& okna);
+// To samo z odpowiedziami przez Interakcja (CLI, testy).
 WynikWyboruZListy DwuklikNarzedzia(Droga& d, Narzedzie n);
 
 } // namespace tks

@@ -74,23 +74,28 @@ TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur)
     return p;
 }
 
+QCollator kolatorNazwStacji()
+{
+    QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
+    k.setCaseSensitivity(Qt::CaseInsensitive);
+    return k;
+}
+
+bool stacjaPrzedWgNazwy(const QCollatorSortKey& kluczA, int a, const QCollatorSortKey& kluczB, int b)
+{
+    const int c = kluczA.compare(kluczB);
+    return c != 0 ? c < 0 : a < b;
+}
+
 namespace {
 
-// Tekst, którego klucz porządkowania ustala miejsce stacji w indeksie nazw:
-// nazwa z dopisanym numerem stacji (numer czyni klucze różnymi). Składany w
+// Tekst, którego klucz porządkowania ustala miejsce stacji w indeksie nazw: sama
+// nazwa (stacje o równych nazwach porządkuje potem numer stacji). Składany w
 // `wynik`, którego pamięć służy kolejnym stacjom.
 void tekstPorzadkuStacji(const Siec& s, int i, QString& wynik)
 {
-    static const QString kSeparator = QStringLiteral(";.;");
     wynik.resize(0);
     wynik += s.nazwaStacji(i);
-    wynik += kSeparator;
-    char16_t cyfry[12];
-    int n = 0;
-    for (unsigned v = unsigned(i); n == 0 || v > 0; v /= 10)
-        cyfry[n++] = char16_t(u'0' + v % 10);
-    while (n > 0)
-        wynik += QChar(cyfry[--n]);
 }
 
 // Klucze porządkowania wszystkich stacji w jednym buforze. Klucz to ciąg bajtów
@@ -201,15 +206,14 @@ private:
 
 void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
 {
-    // Indeks stacji odczytywany dawniej zza ostatniego separatora tekstu to zawsze
-    // dopisany numer stacji, więc błąd zapisu indeksu nie może wystąpić.
+    // Sortowana jest sama nazwa (nie tekst z dopisanym indeksem), więc nie ma
+    // czego odczytywać z powrotem i błąd zapisu indeksu nie może wystąpić.
     (void)interakcja;
     const int n = s.liczbaStacji();
     KolatorPolski kolator;
     if (!kolator.dziala()) {
         // Bez biblioteki porządkowania wprost: klucze QCollator.
-        QCollator q{QLocale(QLocale::Polish, QLocale::Poland)};
-        q.setCaseSensitivity(Qt::CaseInsensitive);
+        const QCollator q = kolatorNazwStacji();
         std::vector<QCollatorSortKey> klucze;
         klucze.reserve(std::size_t(n));
         QString tekst;
@@ -220,8 +224,9 @@ void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)
         std::vector<int> kolejnosc(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
             kolejnosc[std::size_t(i)] = i;
-        std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
-                         [&](int a, int b) { return klucze[std::size_t(a)].compare(klucze[std::size_t(b)]) < 0; });
+        std::sort(kolejnosc.begin(), kolejnosc.end(), [&](int a, int b) {
+            return stacjaPrzedWgNazwy(klucze[std::size_t(a)], a, klucze[std::size_t(b)], b);
+        });
         s.StacjeWgNazwy.assign(kolejnosc.begin(), kolejnosc.end());
         return;
     }

@@ -5,6 +5,7 @@
 #include "NapisStaly.h"
 #include "common/Tabela.h"
 
+#include <QCollator>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -194,8 +195,14 @@ inline constexpr double kPolSzerokosci1x = 670000.0 / 0.873 / 2;
 // Domyślny środek mapy: średnia punktów konturu kraju, a gdy z niej widok 1×
 // nie mieści całego konturu - środek prostokąta otaczającego kontur.
 TPunkt obliczSrodekDomyslny(const std::vector<TPunktKonturuPolski>& kontur);
-// Indeks stacji według nazw (polskie porządkowanie bez rozróżniania wielkości
-// liter; przy równych nazwach decyduje tekst indeksu).
+// Porządek nazw stacji na wszystkich listach alfabetycznych: polskie
+// porządkowanie bez rozróżniania wielkości liter.
+QCollator kolatorNazwStacji();
+// Czy stacja `a` (klucz nazwy `kluczA` z kolatorNazwStacji) stoi na liście
+// alfabetycznej przed stacją `b`: decyduje sama nazwa, a przy nazwach równych
+// w tym porządku mniejszy indeks. "Kielce" stoi więc przed "Kielce Białogon".
+bool stacjaPrzedWgNazwy(const QCollatorSortKey& kluczA, int a, const QCollatorSortKey& kluczB, int b);
+// Indeks stacji według nazw (StacjeWgNazwy) w porządku stacjaPrzedWgNazwy.
 void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja);
 // Obie wartości pochodne naraz.
 void budujWartosciPochodne(Siec& s, Interakcja* interakcja);

@@ -154,6 +154,8 @@ void TFrmDroga::budujMenu()
     OSystemie1 = akcja(menuPomoc, QStringLiteral("&O systemie"), "OSystemie1", true);
     connect(Instrukcja1, &QAction::triggered, this, &TFrmDroga::Instrukcja1Click);
     connect(OSystemie1, &QAction::triggered, this, &TFrmDroga::OSystemie1Click);
+
+    budujMenuStacji();
 }
 
 void TFrmDroga::ustawBufor()

@@ -6,9 +6,11 @@
 
 #include "app/Droga.h"
 #include "app/Srodowisko.h"
+#include "stations/WyborStacji.h"
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -24,6 +26,7 @@ class QMenu;
 class QRadioButton;
 class QScrollBar;
 class QToolButton;
+class QKeyEvent;
 
 namespace tks::ui {
 
@@ -206,6 +209,26 @@ private:
     std::unique_ptr<OknaPociaguOkienne> oknaPociagu_;
     int rodzajListyPrzedzialow_ = -1;   // rodzaj, którego przedziały są na liście
     bool ustawianie_ = false;           // kontrolki ustawia program: zdarzenia milczą
+
+    // ---- wybór stacji po nazwie (okna wyszukiwania i listy stacji)
+public:
+    // Okna wyboru stacji: prawdziwe okna, a gdy okno dostało interakcję z
+    // zewnątrz (testy) - odpowiedzi przez tę interakcję.
+    OknaStacji& oknaStacji();
+    void ustawOknaStacji(std::unique_ptr<OknaStacji> okna);
+    // "Dane" > "Znajdź stację…" (Ctrl+F): stacja na środku mapy i pierścień wokół niej.
+    void ZnajdzStacje1Click();
+    QAction* ZnajdzStacje1 = nullptr;
+    // Pierścień wokół znalezionej stacji (znika po 2 s).
+    QWidget* pierscienStacji() const { return pierscien_; }
+
+private:
+    void budujMenuStacji();
+    // Spacja albo Enter na przycisku narzędzia początku, końca, pośredniej,
+    // ominięcia albo usuwania: jak dwuklik (po wciśnięciu narzędzia).
+    bool klawiszNarzedzia(QObject* obiekt, QKeyEvent* k);
+    std::unique_ptr<OknaStacji> oknaStacji_;
+    QPointer<QWidget> pierscien_;
 };
 
 } // namespace tks::ui

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -430,8 +431,11 @@ bool TFrmDroga::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     } else if (obiekt == EditVTab && zdarzenie->type() == QEvent::FocusOut) {
         EditVTabExit();
     } else if (zdarzenie->type() == QEvent::KeyPress) {
+        auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
         auto* b = qobject_cast<QToolButton*>(obiekt);
-        if (b && przeniesFokusNarzedzia(b, static_cast<QKeyEvent*>(zdarzenie)->key()))
+        if (b && przeniesFokusNarzedzia(b, klawisz->key()))
+            return true;
+        if (klawiszNarzedzia(obiekt, klawisz))
             return true;
     } else if (zdarzenie->type() == QEvent::MouseButtonDblClick) {
         if (auto* b = qobject_cast<QAbstractButton*>(obiekt); b && grupaNarzedzi->id(b) != -1) {

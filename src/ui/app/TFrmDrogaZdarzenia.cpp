@@ -126,7 +126,7 @@ void TFrmDroga::NarzedzieKlikniete(int numer)
 
 void TFrmDroga::NarzedzieDwuklik(int numer)
 {
-    const WynikWyboruZListy w = DwuklikNarzedzia(droga(), NarzedzieZKursora(numer));
+    const WynikWyboruZListy w = DwuklikNarzedzia(droga(), NarzedzieZKursora(numer), oknaStacji());
     if (!w.przerysuj)
         return;
     pokazNaglowek();

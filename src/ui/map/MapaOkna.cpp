@@ -51,6 +51,8 @@ void ZastosujStanPaneluMapy(TFrmDroga& w, const StanPaneluMapy& s)
     wlaczMenu(w.menuDrukuj, s.jestTrasa);
     wlaczMenu(w.menuMapka, true);    // mapa sieci drukuje się także bez trasy
     wlaczMenu(w.menuDane, s.jestTrasa);
+    if (w.ZnajdzStacje1)
+        w.ZnajdzStacje1->setEnabled(true);   // szukanie stacji nie wymaga trasy
     w.Wczytajpocig1->setEnabled(s.wczytajPociagWlaczone);
 }
 
