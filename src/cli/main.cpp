@@ -38,6 +38,12 @@ const char* kPomoc =
     "                                              wydruk trasy (PDF) albo trasa rozdzielana tabulatorami\n"
     "  generate-network [--stations N] [--seed S] [--out PLIK]\n"
     "                                              sieć w skali kraju do pomiarów wydajności (domyślnie 20000 stacji)\n"
+    "  summary [--kind K] [--out PLIK.pdf|PLIK.xlsx|PLIK.txt]\n"
+    "                                              zestawienie zapisanych pociągów z sumami (JSON, wydruk, arkusz, tekst)\n"
+    "  train reprice-all [--save] [--out PLIK.xlsx]  wszystkie pociągi przeliczone na obecnej sieci\n"
+    "  price-batch --in TRASY.csv --out WYNIKI.csv|WYNIKI.xlsx\n"
+    "                                              wycena tras z pliku CSV (kolumny start, end, via, kind, band,\n"
+    "                                              criterion, vmax, number)\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -50,7 +56,8 @@ int main(int argc, char** argv)
     // (stary plik zostaje), a nie kończyć programu sygnałem.
     std::signal(SIGXFSZ, SIG_IGN);
     // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
-    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0);
+    const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0
+                                      || std::strcmp(argv[1], "summary") == 0);
     if (rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // folder roboczy platformy jak domyślny Qt, ale bez ostrzeżenia na stderr
@@ -79,6 +86,8 @@ int main(int argc, char** argv)
         {QStringLiteral("render-map"), polecenieRenderMap},
         {QStringLiteral("report"), polecenieReport},
         {QStringLiteral("generate-network"), polecenieGenerateNetwork},
+        {QStringLiteral("summary"), polecenieSummary},
+        {QStringLiteral("price-batch"), polecenieBatchPricing},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);
