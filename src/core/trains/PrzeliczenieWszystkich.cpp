@@ -306,17 +306,41 @@ Tabela tabelaPrzeliczenia(const WynikiPrzeliczenia& w)
     return t;
 }
 
+namespace {
+ZmianaCeny kierunek(bool odtworzona, const QVariant& roznicaRozk, const QVariant& roznicaCeny)
+{
+    if (!odtworzona)
+        return ZmianaCeny::NieOdtworzono;
+    // cena rozkładu 0 (pociąg bez dni kursowania) nie mówi nic o zmianie stawek
+    const QVariant r = !pusta(roznicaRozk) && std::fabs(roznicaRozk.toDouble()) >= 0.005 ? roznicaRozk : roznicaCeny;
+    if (pusta(r))
+        return ZmianaCeny::BezZmian;
+    if (r.toDouble() >= 0.005)
+        return ZmianaCeny::Drozej;
+    if (r.toDouble() <= -0.005)
+        return ZmianaCeny::Taniej;
+    return ZmianaCeny::BezZmian;
+}
+} // namespace
+
+ZmianaCeny zmianaCeny(const WynikPrzeliczenia& w)
+{
+    return kierunek(w.odtworzona, w.roznicaCenyRozk(), w.roznicaCeny());
+}
+
+ZmianaCeny zmianaCenyWiersza(const Tabela& t, int wiersz)
+{
+    return kierunek(t.logiczna(wiersz, QStringLiteral("Odtworzona")), t.wartosc(wiersz, QStringLiteral("RoznicaCenyRozk")),
+                    t.wartosc(wiersz, QStringLiteral("RoznicaCeny")));
+}
+
 QString podsumowaniePrzeliczenia(const WynikiPrzeliczenia& w)
 {
     int drozsze = 0, tansze = 0, zmienioneTrasy = 0;
     for (const WynikPrzeliczenia& p : w.pociagi) {
-        const QVariant r = p.roznicaCenyRozk().isValid() ? p.roznicaCenyRozk() : p.roznicaCeny();
-        if (p.odtworzona && r.isValid()) {
-            if (r.toDouble() > 0.005)
-                ++drozsze;
-            else if (r.toDouble() < -0.005)
-                ++tansze;
-        }
+        const ZmianaCeny z = zmianaCeny(p);
+        drozsze += z == ZmianaCeny::Drozej;
+        tansze += z == ZmianaCeny::Taniej;
         if (p.trasaZmieniona)
             ++zmienioneTrasy;
     }

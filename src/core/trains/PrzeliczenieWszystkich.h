@@ -73,6 +73,12 @@ private:
     bool listaZmieniona_ = false;
 };
 
+// Kierunek zmiany: według ceny rozkładu, a bez niej według ceny trasy.
+enum class ZmianaCeny { BezZmian, Drozej, Taniej, NieOdtworzono };
+ZmianaCeny zmianaCeny(const WynikPrzeliczenia& w);
+// To samo dla wiersza tabeli wyników (kolumny Odtworzona, RoznicaCenyRozk, RoznicaCeny).
+ZmianaCeny zmianaCenyWiersza(const Tabela& t, int wiersz);
+
 // Wyniki jako tabela (siatka, JSON, arkusz): IdPociagu, NrPociagu, DlugoscPrzed,
 // DlugoscTeraz, CenaPrzed, CenaTeraz, RoznicaCeny, CenaRozkPrzed, CenaRozkTeraz,
 // RoznicaCenyRozk, Odtworzona, TrasaZmieniona, Zapisany, Uwagi.
