@@ -154,6 +154,7 @@ SzukanieStacji::SzukanieStacji(const Siec& s) : siec_(s)
 {
     for (int i = s.liczbaStacji() - 1; i >= 0; --i) {
         nazwy_.insert(s.nazwaStacji(i), i);
+        przyciete_.insert(s.nazwaStacji(i).trimmed(), i);
         id_.insert(s.Stacje[std::size_t(i)].IdObEksp, i);
     }
 }
@@ -176,7 +177,8 @@ int SzukanieStacji::stacja(const QString& opis, QString& blad) const
             return *it;
     } else if (const auto it = nazwy_.find(opis); it != nazwy_.end()) {
         return *it;
-    } else if (const auto it2 = nazwy_.find(o); it2 != nazwy_.end()) {
+    } else if (const auto it2 = przyciete_.find(o); it2 != przyciete_.end()) {
+        // pola CSV bywają przycinane: nazwa bez odstępów na brzegach też pasuje
         return *it2;
     }
     blad = QStringLiteral("Nieznana stacja: %1").arg(o);
@@ -287,7 +289,9 @@ QVector<WynikTrasyWsadu> wycenWsad(Droga& d, InterakcjaSkryptowa& ia, const Wsad
         }
         const QStringList komunikaty = ia.teksty();
         if (d.trasa.Sciezki.empty() || !komunikaty.isEmpty()) {
-            w.blad = komunikaty.isEmpty() ? QStringLiteral("Nie znaleziono trasy.") : komunikaty.join(QLatin1Char(' '));
+            w.blad = komunikaty.isEmpty() ? QStringLiteral("Nie znaleziono trasy ze stacji %1 do stacji %2.")
+                                                .arg(d.siec.nazwaStacji(start).trimmed(), d.siec.nazwaStacji(koniec).trimmed())
+                                          : komunikaty.join(QLatin1Char(' '));
             continue;
         }
         w.dlugosc = d.pociag.pole(QStringLiteral("Dlugosc"));

@@ -43,7 +43,8 @@ struct WynikTrasyWsadu {
 };
 
 // Stacja z opisu: IdObEksp (liczba), "@" + indeks albo dokładna nazwa (pierwsza
-// w kolejności indeksów). -1 i opis, gdy stacji nie ma.
+// w kolejności indeksów; odstępy na brzegach nazwy nie mają znaczenia). -1 i opis,
+// gdy stacji nie ma.
 class SzukanieStacji {
 public:
     explicit SzukanieStacji(const Siec& s);
@@ -52,6 +53,7 @@ public:
 private:
     const Siec& siec_;
     QHash<QString, int> nazwy_;
+    QHash<QString, int> przyciete_;
     QHash<int, int> id_;
 };
 
