@@ -140,6 +140,10 @@ TFrmPrzeliczenie::TFrmPrzeliczenie(SesjaPrzeliczenia& sesja, WynikiPrzeliczenia&
     odswiez();
 }
 
+// Siatka jeszcze odświeża się przy zamykaniu okna: model nie może wskazywać
+// tabeli, która już nie istnieje.
+TFrmPrzeliczenie::~TFrmPrzeliczenie() { model_->ustawTabele(nullptr); }
+
 void TFrmPrzeliczenie::odswiez()
 {
     tabela_ = tabelaPrzeliczenia(wyniki_);
@@ -308,6 +312,8 @@ TFrmZestawienia::TFrmZestawienia(Droga& d, QWidget* rodzic) : QDialog(rodzic), d
     resize(945, 600);
     pokazSumy();
 }
+
+TFrmZestawienia::~TFrmZestawienia() { model_->ustawTabele(nullptr); }
 
 void TFrmZestawienia::showEvent(QShowEvent* e)
 {

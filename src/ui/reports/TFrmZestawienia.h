@@ -37,6 +37,7 @@ public:
     // `interakcja`: pytania i komunikaty okna (potwierdzenie zapisu, błędy).
     TFrmPrzeliczenie(SesjaPrzeliczenia& sesja, WynikiPrzeliczenia& wyniki, Interakcja& interakcja,
                      QWidget* rodzic = nullptr);
+    ~TFrmPrzeliczenie() override;
 
     QLabel* LabelPodsumowanie = nullptr;
     QTableView* DBGrid1 = nullptr;
@@ -66,6 +67,7 @@ class TFrmZestawienia : public QDialog {
     Q_OBJECT
 public:
     explicit TFrmZestawienia(Droga& d, QWidget* rodzic = nullptr);
+    ~TFrmZestawienia() override;
 
     const Zestawienie& zestawienie() const { return z_; }
     ModelTabeli* model() const { return model_; }
