@@ -161,6 +161,10 @@ TEST_F(Przeliczenie, ZapisPotwierdzonyPoPrzeliczeniu)
     const auto n = wczytajTabele(plik("Naglowek", p1), wzorTabeliPociagu(QStringLiteral("Naglowek")), b);
     ASSERT_TRUE(n);
     EXPECT_DOUBLE_EQ(n->rzeczywista(0, QStringLiteral("CenaWyliczona")), wynik(w, p1).cenaTeraz.toDouble());
+    // przeliczenie pomija symulację czasu jazdy: zapisany nagłówek jak po zwykłym wczytaniu
+    ASSERT_TRUE(WczytajPociag(d, p1));
+    for (int k = 0; k < n->liczbaKolumn(); ++k)
+        EXPECT_EQ(d.pociag.Naglowek.wartosc(0, k), n->wartosc(0, k)) << n->kolumna(k).nazwa.toStdString();
 }
 
 TEST_F(Przeliczenie, PrzerwanyAlboNieudanyZapisZostawiaPociagiNietkniete)

@@ -67,6 +67,9 @@ SesjaPrzeliczenia::SesjaPrzeliczenia(const Droga& wzor) : droga(interakcja, wzor
     d.rozkladOd = wzor.rozkladOd;
     d.rozkladDo = wzor.rozkladDo;
     d.kalendarz = wzor.kalendarz;
+    // wynik przeliczenia to długości i ceny: symulacja czasu jazdy (najdłuższa część
+    // wyceny) nic by do niego nie wniosła
+    d.wycena.bezCzasuJazdy = true;
     UstalVTab(d);
     UstalWarunki(d);
     KasujDroge(d);
