@@ -26,6 +26,11 @@ int polecenieCompare(const QStringList& argumenty);
 int polecenieProfile(const QStringList& argumenty);
 int polecenieStations(const QStringList& argumenty);
 
+// Zestawienia, przeliczenie wszystkich pociągów, wycena wsadowa.
+int polecenieSummary(const QStringList& argumenty);
+int polecenieTrainRepriceAll(const QStringList& argumenty);
+int polecenieBatchPricing(const QStringList& argumenty);
+
 // Dane kalendarza {"ranges":[{"od","do","d":[D1..D8]}],"marks":{"RRRR-MM-DD":0|1}}
 // jako wiersze tabeli Kalendarz (zakresy, potem oznaczenia); zły JSON, zła data
 // albo wartość D spoza zakresu to BladUzycia.

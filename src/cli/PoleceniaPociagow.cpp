@@ -195,7 +195,7 @@ int trainSave(const QStringList& argumenty)
 
 int polecenieTrain(const QStringList& argumenty)
 {
-    const QString uzycie = QStringLiteral("Użycie: taksatura-cli train list|show ID|price ID|delete ID|save [opcje]");
+    const QString uzycie = QStringLiteral("Użycie: taksatura-cli train list|show ID|price ID|delete ID|save [opcje]|reprice-all [--save]");
     if (argumenty.isEmpty())
         throw BladUzycia(uzycie);
     const QString pod = argumenty.first();
@@ -210,6 +210,8 @@ int polecenieTrain(const QStringList& argumenty)
         return trainDelete(reszta);
     if (pod == QLatin1String("save"))
         return trainSave(reszta);
+    if (pod == QLatin1String("reprice-all"))
+        return polecenieTrainRepriceAll(reszta);
     throw BladUzycia(QStringLiteral("Nieznane polecenie train %1. ").arg(pod) + uzycie);
 }
 

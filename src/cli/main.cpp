@@ -46,6 +46,12 @@ const char* kPomoc =
     "                                              profil prędkości trasy: wykres albo wiersze co 100 m\n"
     "  stations --find TEKST [warunki] [operacje] [--mode 1|2|3]\n"
     "                                              lista okna \"Wybierz stację:\" i stacja wybrana dla tekstu\n"
+    "  summary [--kind K] [--out PLIK.pdf|PLIK.xlsx|PLIK.txt]\n"
+    "                                              zestawienie zapisanych pociągów z sumami (JSON, wydruk, arkusz, tekst)\n"
+    "  train reprice-all [--save] [--out PLIK.xlsx]  wszystkie pociągi przeliczone na obecnej sieci\n"
+    "  price-batch --in TRASY.csv --out WYNIKI.csv|WYNIKI.xlsx\n"
+    "                                              wycena tras z pliku CSV (kolumny start, end, via, kind, band,\n"
+    "                                              criterion, vmax, number)\n"
     "Warunki: --criterion N --kind K --band B --controls BITY --vmax V --line N\n"
     "Operacje (w kolejności podania): --start S --end S --via S --avoid-station S --avoid-segment N\n"
     "  --remove-point K --remove S   (S: IdObEksp, @indeks albo dokładna nazwa stacji)\n";
@@ -59,7 +65,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     // Rysowanie mapy i wydruk mierzą tekst czcionkami: aplikacja z platformą, zawsze bez ekranu.
     const bool rysuje = argc > 1 && (std::strcmp(argv[1], "render-map") == 0 || std::strcmp(argv[1], "report") == 0 ||
-                                         std::strcmp(argv[1], "print-map") == 0);
+                                         std::strcmp(argv[1], "print-map") == 0 || std::strcmp(argv[1], "summary") == 0);
     // Wykres profilu (Qt Charts) potrzebuje aplikacji z widżetami (też bez ekranu).
     const bool wykres = argc > 1 && std::strcmp(argv[1], "profile") == 0;
     if (rysuje || wykres) {
@@ -96,6 +102,8 @@ int main(int argc, char** argv)
         {QStringLiteral("compare"), polecenieCompare},
         {QStringLiteral("profile"), polecenieProfile},
         {QStringLiteral("stations"), polecenieStations},
+        {QStringLiteral("summary"), polecenieSummary},
+        {QStringLiteral("price-batch"), polecenieBatchPricing},
     };
     const QString nazwa = args.takeFirst();
     const auto it = polecenia.find(nazwa);

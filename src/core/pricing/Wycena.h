@@ -24,6 +24,9 @@ struct Wycena {
     QString EditTr;               // tekst pola "Czas jazdy"
     QString EditVr;               // tekst pola "Vr sr"
     bool pokazCenePostojow = true;// widoczność pola "Cena za postoje"
+    // Wycena bez symulacji czasu jazdy (Tr = 0): dla przeliczeń wielu pociągów,
+    // które pokazują tylko długości i ceny; nagłówek pociągu wychodzi ten sam.
+    bool bezCzasuJazdy = false;
     // Profil prędkości ostatniej symulacji: jeden wpis na metr trasy
     // (bufor używany ponownie przy każdej wycenie).
     std::vector<TMetrProfilu> ProfilPredkosci;

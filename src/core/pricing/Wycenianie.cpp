@@ -68,7 +68,12 @@ void ObliczMinParametry(Droga& d)
         }
     }
 
-    WyznaczCzasJazdy(d);   // porządkuje Sciezki
+    if (w.bezCzasuJazdy) {
+        SortujSciezki(d);
+        w.Tr = 0;
+    } else {
+        WyznaczCzasJazdy(d);   // porządkuje Sciezki
+    }
 
     // Grupy rozliczeniowe: ciągi elementów na tej samej linii z tym samym pierwszym znakiem OznFK.
     int licznik = 0;

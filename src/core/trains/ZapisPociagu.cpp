@@ -277,6 +277,27 @@ int NoweId(Droga& d)
 
 // ---- zapis ----
 
+bool ZapiszPlikiPociagu(Droga& d, int id, QString& blad)
+{
+    Pociag& p = d.pociag;
+    p.GlowneStacje = tabelaGlownychStacji(d, id);
+    p.OdcinkiZabronione = tabelaOdcinkowZabronionych(d, id);
+    p.StacjeZabronione = tabelaStacjiZabronionych(d, id);
+    // kalendarz tylko dla pociągu, który kursuje choć jeden dzień
+    const auto dni = liczba(p.Naglowek, 0, "LDniKurs");
+    p.Kalendarz = (dni && *dni > 0) ? WierszeKalendarza(d.kalendarz, id) : nowaTabelaKalendarz();
+
+    // pliki pociągu razem: nieudany zapis (pełny dysk) nie zostawia mieszaniny nowych i starych
+    return zapiszTabeleRazem(d, id,
+                             {{"Naglowek", &p.Naglowek},
+                              {"PociagStacje", &p.PociagStacje},
+                              {"GlowneStacje", &p.GlowneStacje},
+                              {"OdcinkiZabronione", &p.OdcinkiZabronione},
+                              {"StacjeZabronione", &p.StacjeZabronione},
+                              {"Kalendarz", &p.Kalendarz}},
+                             blad);
+}
+
 WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
 {
     const auto& P = d.trasa.GlowneStacje;
@@ -308,24 +329,9 @@ WynikZapisu ZapiszPociagZWynikiem(Droga& d, OknaPociagu& okna)
 
     // "Vmax tab." z pociągiem: po wczytaniu ten sam czas jazdy co przy zapisie
     p.ustaw(QStringLiteral("VTab"), UstalVTab(d));
-    p.GlowneStacje = tabelaGlownychStacji(d, id);
-    p.OdcinkiZabronione = tabelaOdcinkowZabronionych(d, id);
-    p.StacjeZabronione = tabelaStacjiZabronionych(d, id);
-    // kalendarz tylko dla pociągu, który kursuje choć jeden dzień
-    const auto dni = liczba(p.Naglowek, 0, "LDniKurs");
-    p.Kalendarz = (dni && *dni > 0) ? WierszeKalendarza(d.kalendarz, id) : nowaTabelaKalendarz();
-
-    // pliki pociągu razem: nieudany zapis (pełny dysk) nie zostawia mieszaniny nowych i starych
     {
         QString blad;
-        if (!zapiszTabeleRazem(d, id,
-                               {{"Naglowek", &p.Naglowek},
-                                {"PociagStacje", &p.PociagStacje},
-                                {"GlowneStacje", &p.GlowneStacje},
-                                {"OdcinkiZabronione", &p.OdcinkiZabronione},
-                                {"StacjeZabronione", &p.StacjeZabronione},
-                                {"Kalendarz", &p.Kalendarz}},
-                               blad)) {
+        if (!ZapiszPlikiPociagu(d, id, blad)) {
             d.interakcja.komunikat(blad, kBlad, Ikona::Blad);
             return WynikZapisu::BladPliku;
         }

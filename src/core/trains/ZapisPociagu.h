@@ -57,6 +57,10 @@ inline bool ZapiszPociag(Droga& d, OknaPociagu& okna)
     return ZapiszPociagZWynikiem(d, okna) == WynikZapisu::Zapisano;
 }
 
+// Pliki bieżącego pociągu pod identyfikatorem id (bez listy pociągów): nagłówek,
+// stacje, wykluczenia i kalendarz razem - wszystkie albo żaden. false i opis błędu.
+bool ZapiszPlikiPociagu(Droga& d, int id, QString& blad);
+
 // Otwiera listę pociągów z pliku, jeśli nie jest otwarta (brak pliku: pusta
 // lista). Plik uszkodzony: komunikat "Błąd", lista zostaje zamknięta, false.
 bool OtworzListePociagow(Droga& d);

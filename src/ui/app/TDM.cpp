@@ -6,6 +6,7 @@
 #include "app/CyklDrogi.h"
 #include "trains/OknaPociaguOkienne.h"
 #include "trains/TFrmWyborPociagu.h"
+#include "reports/TFrmZestawienia.h"
 #include "common/Daty.h"
 #include "common/Podpowiedzi.h"
 
@@ -56,7 +57,6 @@ TDM::TDM(const Srodowisko& srodowisko, Interakcja* interakcja, QWidget* rodzic)
     BitBtn2 = przycisk(QStringLiteral("&Zestawienia"), "BitBtn2");
     BitBtnUsun = przycisk(QStringLiteral("&Usuń pociąg z bazy"), "BitBtnUsun");
     // okna zestawień jeszcze nie istnieją
-    BitBtn2->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TDM::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TDM::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TDM::BitBtn2Click);
@@ -160,8 +160,9 @@ void TDM::BitBtn2Click()
     utworzOkna();
     PrzygotujZestawienia(frmDroga_->droga());
     BitBtn2->setCursor(Qt::WaitCursor);
-    // okno zestawień pokazywane modalnie - gdy powstanie
+    TFrmZestawienia okno(frmDroga_->droga(), this);
     BitBtn2->unsetCursor();
+    okno.exec();
 }
 
 void TDM::BitBtnUsunClick()

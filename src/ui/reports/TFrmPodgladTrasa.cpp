@@ -2,6 +2,7 @@
 
 #include "OknaRaportow.h"
 #include "app/Droga.h"
+#include "reports/ArkuszPodgladuTrasy.h"
 #include "reports/SilnikRaportu.h"
 
 #include <QClipboard>
@@ -130,6 +131,9 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
     auto* przyciski = new QHBoxLayout;
     przyciski->addWidget(BitBtnDoPliku);
     przyciski->addWidget(BitBtnDoSchowka);
+    BitBtnDoArkusza = new QPushButton(QStringLiteral("Zapisz do &arkusza (.xlsx)"));
+    BitBtnDoArkusza->setObjectName(QStringLiteral("BitBtnDoArkusza"));
+    przyciski->addWidget(BitBtnDoArkusza);
     przyciski->addStretch(1);
     przyciski->addWidget(BitBtnOK);
 
@@ -142,6 +146,10 @@ TFrmPodgladTrasa::TFrmPodgladTrasa(Droga& d, QWidget* rodzic) : OknoSiatki(rodzi
 
     connect(BitBtnDoPliku, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoPliku);
     connect(BitBtnDoSchowka, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoSchowka);
+    connect(BitBtnDoArkusza, &QPushButton::clicked, this, &TFrmPodgladTrasa::ZapiszDoArkusza);
+    wyborArkusza = [this](const QString& proponowana) {
+        return wybierzPlikDoZapisu(this, proponowana, QStringLiteral("Arkusze|*.xlsx"), QStringLiteral("xlsx"));
+    };
     connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
 
     wyborPliku = [this](const QString& proponowana) {
@@ -203,6 +211,22 @@ void TFrmPodgladTrasa::ZapiszDoPliku()
     ZapiszDoSchowka();
     QString blad;
     if (!ZapiszTraseDoPliku(d_.trasa.Podglad, plik, blad))
+        d_.interakcja.komunikat(blad, kTytulBlad, Ikona::Blad);
+}
+
+void TFrmPodgladTrasa::ZapiszDoArkusza()
+{
+    const QString proponowana =
+        QDir(d_.katalogProgramu).filePath(proponowanaNazwaPliku(numerPociagu(d_.pociag), QStringLiteral(".xlsx")));
+    const QString plik = wyborArkusza ? wyborArkusza(proponowana) : QString();
+    if (plik.isEmpty())
+        return;
+    // kolumny jak w siatce: widoczne, w bieżącym porządku i filtrze
+    QVector<bool> widoczne;
+    for (int i = 0; i < model_->columnCount(); ++i)
+        widoczne.append(!DBGrid1->isColumnHidden(i));
+    QString blad;
+    if (!zapiszXlsx(plik, {arkuszPodgladuTrasy(d_.trasa.Podglad, d_.pociag, widoczne)}, blad))
         d_.interakcja.komunikat(blad, kTytulBlad, Ikona::Blad);
 }
 

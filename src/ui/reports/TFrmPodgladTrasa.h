@@ -49,10 +49,14 @@ public:
     QPushButton* BitBtnDoPliku = nullptr;
     QPushButton* BitBtnDoSchowka = nullptr;
     QPushButton* BitBtnOK = nullptr;
+    // Zapis podglądu do arkusza .xlsx; wybór pliku jak wyborPliku.
+    QPushButton* BitBtnDoArkusza = nullptr;
+    std::function<QString(const QString&)> wyborArkusza;
 
 public slots:
     void ZapiszDoSchowka();
     void ZapiszDoPliku();
+    void ZapiszDoArkusza();
 
 protected:
     void done(int wynik) override;
