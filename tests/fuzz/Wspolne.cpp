@@ -1,6 +1,7 @@
 #include "Wspolne.h"
 
 #include "app/Srodowisko.h"
+#include "network/PlikSieci.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -46,6 +47,23 @@ const QString& folderRoboczy()
 }
 
 QString plikSieciPrzykladowej() { return QStringLiteral(TKS_RUN_DIR "/FDane.bin"); }
+
+QString plikMalejSieci()
+{
+    static const QString sciezka = [] {
+        QFile f(QStringLiteral(TKS_FUZZ_ZRODLA "/siec/generowana_100"));
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "Brak %s.\n", qPrintable(f.fileName()));
+            std::abort();
+        }
+        QByteArray b = f.readAll();
+        przeksztalcKluczem(b);
+        const QString s = folderRoboczy() + QStringLiteral("mala.bin");
+        zapiszPlik(s, b);
+        return s;
+    }();
+    return sciezka;
+}
 
 void zapiszPlik(const QString& sciezka, const QByteArray& b)
 {

@@ -18,6 +18,9 @@ void przygotuj();
 const QString& folderRoboczy();
 // Plik sieci przykładowej z folderu uruchomieniowego budowy.
 QString plikSieciPrzykladowej();
+// Mała sieć (100 stacji, 66 odcinków; z przykładów programu sieci) zapisana raz
+// w folderze roboczym: szybsza niż sieć przykładowa, gdy sprawdzane jest co innego.
+QString plikMalejSieci();
 // Zapis pliku (zastępuje poprzedni); brak miejsca przerywa program.
 void zapiszPlik(const QString& sciezka, const QByteArray& b);
 // Wejście podzielone bajtem `separator` na co najwyżej `najwiecej` części

@@ -1,5 +1,5 @@
 // Argumenty operacji na trasie polecenia route (warunki i operacje w kolejności
-// podania) na sieci przykładowej. Wejście: argumenty oddzielone znakiem nowej
+// podania) na małej sieci. Wejście: argumenty oddzielone znakiem nowej
 // linii. Sieć i folder programu ustala program sprawdzający.
 
 #include "Polecenia.h"
@@ -10,7 +10,7 @@ using namespace tks;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar)
 {
     fuzz::przygotuj();
-    QStringList argumenty = {QStringLiteral("--network"), fuzz::plikSieciPrzykladowej(), QStringLiteral("--dir"),
+    QStringList argumenty = {QStringLiteral("--network"), fuzz::plikMalejSieci(), QStringLiteral("--dir"),
                              fuzz::folderRoboczy()};
     const QList<QByteArray> czesci = fuzz::podziel(dane, rozmiar, '\n', 64);
     for (qsizetype i = 0; i < czesci.size(); ++i) {

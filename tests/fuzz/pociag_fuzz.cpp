@@ -1,4 +1,4 @@
-// Pliki pociągu: wczytanie, odtworzenie trasy na sieci przykładowej, wycena
+// Pliki pociągu: wczytanie, odtworzenie trasy na małej sieci, wycena
 // i wynik (train price, train show, train list). Wejście to treści plików
 // oddzielone bajtem 0x1E, w kolejności: Naglowek, PociagStacje, GlowneStacje,
 // OdcinkiZabronione, StacjeZabronione, Kalendarz, Trasa, ListaPociagow.
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     for (int i = 0; i < czesci.size(); ++i)
         fuzz::zapiszPlik(folder + nazwy[i] + QStringLiteral(".cds"), czesci[i]);
 
-    const QStringList wspolne = {QStringLiteral("--network"), fuzz::plikSieciPrzykladowej(), QStringLiteral("--dir"),
+    const QStringList wspolne = {QStringLiteral("--network"), fuzz::plikMalejSieci(), QStringLiteral("--dir"),
                                  fuzz::folderRoboczy()};
     fuzz::pomijajBledyPolecen([&] {
         cli::polecenieTrain(QStringList{QStringLiteral("price"), QStringLiteral("1"), QStringLiteral("--level"),

@@ -1,6 +1,6 @@
 // Plik ustawień: odczyt przy starcie okna głównego (kolory, opcje, powiększenie,
-// środek mapy) na sieci przykładowej i zapis przy zamknięciu; zapisany plik
-// czytany jeszcze raz.
+// środek mapy, kolory zakładów i województw) na małej sieci i zapis przy
+// zamknięciu; zapisany plik czytany jeszcze raz.
 
 #include "Wspolne.h"
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         InterakcjaSkryptowa ia;
         ia.ustawDomyslnaOdpowiedz(Odpowiedz::Nie);
         Droga d(ia, folder);
-        TworzDroge(d, fuzz::plikSieciPrzykladowej());
+        TworzDroge(d, fuzz::plikMalejSieci());
         PokazanieDrogi(d);
         ZamykanieDrogi(d, [] { return true; });
     }
