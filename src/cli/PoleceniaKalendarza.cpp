@@ -21,13 +21,26 @@
 namespace tks::cli {
 namespace {
 
+// Lata, w których kalendarz przyjmuje daty; dalsze (także ujemne) to błąd danych.
+constexpr int kPierwszyRok = 1900;
+constexpr int kOstatniRok = 2100;
+
+// Data "RRRR-MM-DD" w latach kPierwszyRok..kOstatniRok; inaczej nieważna.
+QDate dataZNapisu(const QString& s)
+{
+    const QDate d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid() || d.year() < kPierwszyRok || d.year() > kOstatniRok)
+        return {};
+    return d;
+}
+
 QDate dataZPola(const QJsonValue& v, const QString& gdzie)
 {
-    const QString s = v.toString();
-    const QDate d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));
-    if (!v.isString() || !d.isValid())
-        throw BladUzycia(QStringLiteral("%1: wartość %2 nie jest datą RRRR-MM-DD.")
-                             .arg(gdzie, QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
+    const QDate d = v.isString() ? dataZNapisu(v.toString()) : QDate();
+    if (!d.isValid())
+        throw BladUzycia(QStringLiteral("%1: wartość %2 nie jest datą RRRR-MM-DD z lat %3–%4.")
+                             .arg(gdzie, QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1))
+                             .arg(kPierwszyRok).arg(kOstatniRok));
     return d;
 }
 
@@ -75,7 +88,7 @@ Tabela kalendarzZJson(const QByteArray& json)
         const QDate doDnia = dataZPola(z.value(QStringLiteral("do")), gdzie + QStringLiteral(", pole \"do\""));
         if (od > doDnia)
             throw BladUzycia(gdzie + QStringLiteral(": data \"od\" (%1) jest późniejsza niż \"do\" (%2).")
-                                         .arg(od.toString(Qt::ISODate), doDnia.toString(Qt::ISODate)));
+                                         .arg(z.value(QStringLiteral("od")).toString(), z.value(QStringLiteral("do")).toString()));
         // zakresy dzielą okres: dzień należy najwyżej do jednego
         for (int j = 0; j < i; ++j) {
             const QDate odJ = QDate::fromString(tz[j][QStringLiteral("od")].toString(), Qt::ISODate);
@@ -103,9 +116,10 @@ Tabela kalendarzZJson(const QByteArray& json)
         throw BladUzycia(QStringLiteral("Pole \"marks\" musi być obiektem {\"RRRR-MM-DD\": 0 albo 1}."));
     const QJsonObject to = oznaczenia.toObject();
     for (auto it = to.begin(); it != to.end(); ++it) {
-        const QDate dzien = QDate::fromString(it.key(), QStringLiteral("yyyy-MM-dd"));
+        const QDate dzien = dataZNapisu(it.key());
         if (!dzien.isValid())
-            throw BladUzycia(QStringLiteral("Oznaczenie \"%1\": to nie jest data RRRR-MM-DD.").arg(it.key()));
+            throw BladUzycia(QStringLiteral("Oznaczenie \"%1\": to nie jest data RRRR-MM-DD z lat %2–%3.")
+                                 .arg(it.key()).arg(kPierwszyRok).arg(kOstatniRok));
         const double dod = it.value().toDouble(-1);
         if (dod != 0 && dod != 1)
             throw BladUzycia(QStringLiteral("Oznaczenie dnia %1 musi mieć wartość 0 (nie kursuje) albo 1 (kursuje).").arg(it.key()));

@@ -124,7 +124,7 @@ int trainPrice(const QStringList& argumenty)
         OknaPociaguSkryptowe okna;
         zglosWynikZapisu(ZapiszPociagZWynikiem(d, okna), sesja->interakcja);
     }
-    wypiszJson(trasaJakoJson(*sesja, poziom));
+    wypiszTraseJson(*sesja, poziom);
     return 0;
 }
 

@@ -25,7 +25,7 @@ int polecenieRoute(const QStringList& argumenty)
         throw BladUzycia(QStringLiteral("Opcja --level: poziom musi być liczbą od 0 do 2."));
     auto sesja = przygotujTrase(a);
     wykonajOperacje(*sesja, a);
-    wypiszJson(trasaJakoJson(*sesja, poziom));
+    wypiszTraseJson(*sesja, poziom);
     return 0;
 }
 

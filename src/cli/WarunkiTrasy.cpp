@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <cstdio>
 
 namespace tks::cli {
 
@@ -170,6 +172,105 @@ QJsonObject naglowekJakoJson(const Pociag& p)
     return p.maNaglowek() ? wierszJson(p.Naglowek, 0) : QJsonObject();
 }
 
+namespace {
+
+QJsonObject punktJson(const Droga& d, const TGlownaStacja& p)
+{
+    return QJsonObject{{QStringLiteral("Rodzaj"), int(p.Rodzaj)},
+                       {QStringLiteral("LpStacji"), p.LpStacji},
+                       {QStringLiteral("IdObEksp"), d.siec.Stacje[std::size_t(p.LpStacji)].IdObEksp},
+                       {QStringLiteral("NrGrupy"), p.NrGrupy},
+                       {QStringLiteral("OdlDoPunktu"), p.OdlDoPunktu},
+                       {QStringLiteral("NrLinii"), p.NrLinii}};
+}
+
+QJsonObject sciezkaJson(const TSciezka& e)
+{
+    return QJsonObject{{QStringLiteral("LpDrogi"), e.LpDrogi},
+                       {QStringLiteral("LpSciezki"), e.LpSciezki},
+                       {QStringLiteral("NrGrupy"), e.NrGrupy},
+                       {QStringLiteral("LpOdcinka"), e.LpOdcinka},
+                       {QStringLiteral("LpStOd"), e.LpStOd},
+                       {QStringLiteral("LpStDo"), e.LpStDo},
+                       {QStringLiteral("NrLinii"), e.NrLinii},
+                       {QStringLiteral("OdKm"), e.OdKm},
+                       {QStringLiteral("DoKm"), e.DoKm},
+                       {QStringLiteral("Znacznik"), int(e.Znacznik)},
+                       {QStringLiteral("Odleglosc"), e.Odleglosc},
+                       {QStringLiteral("Stawka"), e.Stawka},
+                       {QStringLiteral("Cena"), e.Cena},
+                       {QStringLiteral("Cechy"), int(e.Cechy)},
+                       {QStringLiteral("WgCennika"), int(e.WgCennika)},
+                       {QStringLiteral("Grupa"), e.Grupa},
+                       {QStringLiteral("OznFK"), e.OznFK.isNull() ? QString() : QString(e.OznFK)},
+                       {QStringLiteral("Uwagi"), e.Uwagi},
+                       {QStringLiteral("XOd"), e.XOd},
+                       {QStringLiteral("XDo"), e.XDo},
+                       {QStringLiteral("YOd"), e.YOd},
+                       {QStringLiteral("YDo"), e.YDo}};
+}
+
+QJsonObject czasJson(const Droga& d)
+{
+    return QJsonObject{{QStringLiteral("Tr"), d.wycena.Tr},
+                       {QStringLiteral("EditTr"), d.wycena.EditTr},
+                       {QStringLiteral("EditVr"), d.wycena.EditVr},
+                       {QStringLiteral("VTab"), d.wycena.VTab}};
+}
+
+// Wartość JSON jako tekst wcięty jak w dokumencie QJsonDocument::Indented na
+// głębokości `glebokosc` (bez końcowego znaku nowej linii).
+QByteArray tekstWartosci(const QJsonValue& v, int glebokosc)
+{
+    QByteArray b;
+    if (v.isObject())
+        b = QJsonDocument(v.toObject()).toJson(QJsonDocument::Indented);
+    else if (v.isArray())
+        b = QJsonDocument(v.toArray()).toJson(QJsonDocument::Indented);
+    else
+        return QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+    b.chop(1);
+    return b.replace("\n", "\n" + QByteArray(4 * glebokosc, ' '));
+}
+
+// Obiekt główny wyniku pisany kawałkami na standardowe wyjście: pola w kolejności
+// kluczy (jak QJsonObject), tablice element po elemencie.
+class PisarzWyniku {
+public:
+    PisarzWyniku() { pisz("{\n"); }
+    ~PisarzWyniku() { pisz("\n}\n"); std::fflush(stdout); }
+    void pole(const char* nazwa, const QJsonValue& v)
+    {
+        nowePole(nazwa);
+        pisz(tekstWartosci(v, 1));
+    }
+    template <class Elementy, class Jako>
+    void tablica(const char* nazwa, const Elementy& elementy, Jako jako)
+    {
+        nowePole(nazwa);
+        bool pierwszy = true;
+        QByteArray b;
+        for (const auto& e : elementy) {
+            b = pierwszy ? QByteArray("[\n        ") : QByteArray(",\n        ");
+            b += tekstWartosci(jako(e), 2);
+            pisz(b);
+            pierwszy = false;
+        }
+        pisz(pierwszy ? QByteArray("[\n    ]") : QByteArray("\n    ]"));
+    }
+
+private:
+    void nowePole(const char* nazwa)
+    {
+        pisz((pierwszePole_ ? QByteArray("    \"") : QByteArray(",\n    \"")) + nazwa + "\": ");
+        pierwszePole_ = false;
+    }
+    static void pisz(const QByteArray& b) { std::fwrite(b.constData(), 1, size_t(b.size()), stdout); }
+    bool pierwszePole_ = true;
+};
+
+} // namespace
+
 QJsonObject trasaJakoJson(SesjaTrasy& s, int poziom)
 {
     Droga& d = s.droga;
@@ -177,36 +278,10 @@ QJsonObject trasaJakoJson(SesjaTrasy& s, int poziom)
 
     QJsonArray punkty;
     for (const auto& p : d.trasa.GlowneStacje)
-        punkty.append(QJsonObject{{QStringLiteral("Rodzaj"), int(p.Rodzaj)},
-                                  {QStringLiteral("LpStacji"), p.LpStacji},
-                                  {QStringLiteral("IdObEksp"), d.siec.Stacje[std::size_t(p.LpStacji)].IdObEksp},
-                                  {QStringLiteral("NrGrupy"), p.NrGrupy},
-                                  {QStringLiteral("OdlDoPunktu"), p.OdlDoPunktu},
-                                  {QStringLiteral("NrLinii"), p.NrLinii}});
+        punkty.append(punktJson(d, p));
     QJsonArray sciezki;
     for (const auto& e : d.trasa.Sciezki)
-        sciezki.append(QJsonObject{{QStringLiteral("LpDrogi"), e.LpDrogi},
-                                   {QStringLiteral("LpSciezki"), e.LpSciezki},
-                                   {QStringLiteral("NrGrupy"), e.NrGrupy},
-                                   {QStringLiteral("LpOdcinka"), e.LpOdcinka},
-                                   {QStringLiteral("LpStOd"), e.LpStOd},
-                                   {QStringLiteral("LpStDo"), e.LpStDo},
-                                   {QStringLiteral("NrLinii"), e.NrLinii},
-                                   {QStringLiteral("OdKm"), e.OdKm},
-                                   {QStringLiteral("DoKm"), e.DoKm},
-                                   {QStringLiteral("Znacznik"), int(e.Znacznik)},
-                                   {QStringLiteral("Odleglosc"), e.Odleglosc},
-                                   {QStringLiteral("Stawka"), e.Stawka},
-                                   {QStringLiteral("Cena"), e.Cena},
-                                   {QStringLiteral("Cechy"), int(e.Cechy)},
-                                   {QStringLiteral("WgCennika"), int(e.WgCennika)},
-                                   {QStringLiteral("Grupa"), e.Grupa},
-                                   {QStringLiteral("OznFK"), e.OznFK.isNull() ? QString() : QString(e.OznFK)},
-                                   {QStringLiteral("Uwagi"), e.Uwagi},
-                                   {QStringLiteral("XOd"), e.XOd},
-                                   {QStringLiteral("XDo"), e.XDo},
-                                   {QStringLiteral("YOd"), e.YOd},
-                                   {QStringLiteral("YDo"), e.YDo}});
+        sciezki.append(sciezkaJson(e));
     QJsonArray wiersze;
     const Tabela& t = d.trasa.Podglad;
     for (int w : t.widok())
@@ -216,14 +291,29 @@ QJsonObject trasaJakoJson(SesjaTrasy& s, int poziom)
         {QStringLiteral("punkty"), punkty},
         {QStringLiteral("sciezki"), sciezki},
         {QStringLiteral("naglowek"), naglowekJakoJson(d.pociag)},
-        {QStringLiteral("czas"), QJsonObject{{QStringLiteral("Tr"), d.wycena.Tr},
-                                             {QStringLiteral("EditTr"), d.wycena.EditTr},
-                                             {QStringLiteral("EditVr"), d.wycena.EditVr},
-                                             {QStringLiteral("VTab"), d.wycena.VTab}}},
+        {QStringLiteral("czas"), czasJson(d)},
         {QStringLiteral("wiersze"), wiersze},
         {QStringLiteral("NotaCeny"), d.trasa.NotaCeny},
         {QStringLiteral("komunikaty"), komunikatyJakoJson(s.interakcja)},
     };
+}
+
+void wypiszTraseJson(SesjaTrasy& s, int poziom)
+{
+    // Ten sam dokument co trasaJakoJson, ale elementy trasy i wiersze podglądu
+    // idą na wyjście po jednym: przy 1000 punktach trasy po odległych stacjach
+    // (setki tysięcy elementów) cały dokument w pamięci kosztowałby gigabajty.
+    Droga& d = s.droga;
+    WyznaczTrase(d, poziom);
+    const Tabela& t = d.trasa.Podglad;
+    PisarzWyniku w;
+    w.pole("NotaCeny", d.trasa.NotaCeny);
+    w.pole("czas", czasJson(d));
+    w.pole("komunikaty", komunikatyJakoJson(s.interakcja));
+    w.pole("naglowek", naglowekJakoJson(d.pociag));
+    w.tablica("punkty", d.trasa.GlowneStacje, [&](const TGlownaStacja& p) { return punktJson(d, p); });
+    w.tablica("sciezki", d.trasa.Sciezki, [](const TSciezka& e) { return sciezkaJson(e); });
+    w.tablica("wiersze", t.widok(), [&](int r) { return wierszJson(t, r); });
 }
 
 } // namespace tks::cli

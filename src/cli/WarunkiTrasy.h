@@ -45,6 +45,9 @@ int liczbaZOpcji(const QString& nazwa, const QString& wartosc);
 // Wynik polecenia route: punkty, sciezki, naglowek, czas, wiersze podglądu na
 // poziomie `poziom`, NotaCeny, komunikaty.
 QJsonObject trasaJakoJson(SesjaTrasy& s, int poziom);
+// To samo wypisane na standardowe wyjście kawałkami (elementy i wiersze po jednym),
+// bez całego dokumentu w pamięci; dla długich tras.
+void wypiszTraseJson(SesjaTrasy& s, int poziom);
 QJsonObject naglowekJakoJson(const Pociag& p);
 
 } // namespace tks::cli

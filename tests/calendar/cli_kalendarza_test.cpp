@@ -100,4 +100,32 @@ TEST(PolecenieCalendar, ZleDaneToKod2IJednaLinia)
     EXPECT_EQ(bezSieci.kod, 2);
 }
 
+TEST(PolecenieCalendar, DatySpozaLat1900Do2100ToBladZDataJakPodana)
+{
+    const auto zakres = [](const char* od, const char* doDnia) {
+        return QByteArray(R"({"ranges":[{"od":")") + od + R"(","do":")" + doDnia + R"(","d":[1,1,1,1,1,1,1,2]}]})";
+    };
+    struct Przypadek {
+        QByteArray dane;
+        QString wKomunikacie;
+    };
+    const Przypadek zle[] = {
+        {zakres("-2001-01-01", "2018-12-08"), QStringLiteral("\"-2001-01-01\"")},
+        {zakres("2017-12-10", "-2001-12-08"), QStringLiteral("\"-2001-12-08\"")},
+        {zakres("1899-12-31", "2018-12-08"), QStringLiteral("\"1899-12-31\"")},
+        {zakres("2017-12-10", "2101-01-01"), QStringLiteral("\"2101-01-01\"")},
+        {R"({"marks":{"-0001-05-01":1}})", QStringLiteral("\"-0001-05-01\"")},
+        {R"({"marks":{"9999-05-01":1}})", QStringLiteral("\"9999-05-01\"")},
+    };
+    for (const Przypadek& p : zle) {
+        SCOPED_TRACE(p.dane.toStdString());
+        const Wynik w = kalendarz(p.dane);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_TRUE(w.bledy.contains(p.wKomunikacie)) << w.bledy.toStdString();
+        EXPECT_TRUE(w.bledy.contains(QStringLiteral("1900"))) << w.bledy.toStdString();
+    }
+    // skrajne lata są przyjmowane
+    EXPECT_EQ(kalendarz(zakres("1900-01-01", "2100-12-31")).kod, 0);
+}
+
 } // namespace

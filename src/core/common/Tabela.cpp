@@ -1,6 +1,7 @@
 #include "Tabela.h"
 
 #include "Bajty.h"
+#include "ObrazTabeli.h"
 #include "BledyPlikow.h"
 #include "Daty.h"
 #include "ZapisAtomowy.h"
@@ -299,31 +300,33 @@ QByteArray Tabela::obraz() const
     return b;
 }
 
-std::optional<Tabela> Tabela::zObrazu(const char* dane, qsizetype dostepne, qsizetype& zuzyte, QString& blad)
+namespace {
+
+// Nagłówek obrazu: magia, długość, wersja, nazwa i kolumny. `r` dostaje czytnik
+// ograniczony do długości obrazu, ustawiony na liczbie wierszy.
+bool czytajNaglowekObrazu(const char* dane, qsizetype dostepne, CzytnikBajtow& r, std::uint32_t& dlugosc,
+                          QString& nazwa, QVector<DefinicjaKolumny>& kolumny, QString& blad)
 {
-    zuzyte = 0;
     CzytnikBajtow r0(dane, dostepne);
     char magia[4];
-    std::uint32_t dlugosc = 0;
     if (!r0.czytajBajty(magia, 4) || std::memcmp(magia, kMagia, 4) != 0) {
         blad = QStringLiteral("brak obrazu tabeli w oczekiwanym miejscu");
-        return std::nullopt;
+        return false;
     }
     if (!r0.czytaj(dlugosc) || dlugosc < 9 || qsizetype(dlugosc) > dostepne) {
         blad = QStringLiteral("długość obrazu tabeli przekracza rozmiar danych");
-        return std::nullopt;
+        return false;
     }
-    CzytnikBajtow r(dane, dlugosc);
+    r = CzytnikBajtow(dane, dlugosc);
     r.pomin(8);
     const auto zle = [&](const QString& co) {
         blad = QStringLiteral("uszkodzony obraz tabeli: %1").arg(co);
-        return std::nullopt;
+        return false;
     };
     std::uint8_t wersja = 0;
     if (!r.czytaj(wersja) || wersja != kWersjaObrazu)
         return zle(QStringLiteral("nieznana wersja"));
-    Tabela t;
-    if (!czytajTekst(r, t.nazwa_, 1024))
+    if (!czytajTekst(r, nazwa, 1024))
         return zle(QStringLiteral("nazwa tabeli"));
     std::uint16_t nk = 0;
     if (!r.czytaj(nk))
@@ -339,11 +342,48 @@ std::optional<Tabela> Tabela::zObrazu(const char* dane, qsizetype dostepne, qsiz
         k.typ = TypPola(typ);
         k.rozmiar = rozmiar;
         k.wyliczana = wyl != 0;
-        t.kolumny_.append(k);
+        kolumny.append(k);
     }
+    return true;
+}
+
+} // namespace
+
+std::optional<QVector<DefinicjaKolumny>> kolumnyObrazuTabeli(const char* dane, qsizetype dostepne, QString& blad)
+{
+    CzytnikBajtow r(nullptr, 0);
+    std::uint32_t dlugosc = 0;
+    QString nazwa;
+    QVector<DefinicjaKolumny> kolumny;
+    if (!czytajNaglowekObrazu(dane, dostepne, r, dlugosc, nazwa, kolumny, blad))
+        return std::nullopt;
+    return kolumny;
+}
+
+std::optional<Tabela> Tabela::zObrazu(const char* dane, qsizetype dostepne, qsizetype& zuzyte, QString& blad)
+{
+    zuzyte = 0;
+    CzytnikBajtow r(nullptr, 0);
+    std::uint32_t dlugosc = 0;
+    Tabela t;
+    if (!czytajNaglowekObrazu(dane, dostepne, r, dlugosc, t.nazwa_, t.kolumny_, blad))
+        return std::nullopt;
+    const auto zle = [&](const QString& co) {
+        blad = QStringLiteral("uszkodzony obraz tabeli: %1").arg(co);
+        return std::nullopt;
+    };
+    // Każda zapisywana kolumna zajmuje w wierszu co najmniej bajt (znacznik Null),
+    // więc liczba wierszy jest ograniczona tym, co zostało w obrazie. Tabela bez
+    // zapisywanych kolumn nie ma czym opisać wierszy: takie wiersze nie niosą
+    // danych i nie są przyjmowane.
+    qsizetype bajtyWiersza = 0;
+    for (const auto& k : t.kolumny_)
+        bajtyWiersza += k.wyliczana ? 0 : 1;
     std::int32_t nw = 0;
-    if (!r.czytaj(nw) || nw < 0 || (nk > 0 && qsizetype(nw) > r.pozostalo()))   // każdy wiersz ma co najmniej bajt
+    if (!r.czytaj(nw) || nw < 0)
         return zle(QStringLiteral("liczba wierszy"));
+    if (bajtyWiersza == 0 ? nw != 0 : qsizetype(nw) > r.pozostalo() / bajtyWiersza)
+        return zle(QStringLiteral("liczba wierszy (%1) większa niż mieści obraz").arg(nw));
     t.wiersze_.reserve(nw);
     for (int w = 0; w < nw; ++w) {
         QVector<QVariant> wiersz(t.kolumny_.size());
@@ -450,6 +490,12 @@ std::optional<Tabela> Tabela::zJson(const QJsonObject& o, QString& blad)
             return std::nullopt;
         }
         t.kolumny_.append({nazwa, *typ, rozmiar, false});
+    }
+    // Jak w obrazie binarnym: bez kolumn wiersze nie niosą danych (a lista pustych
+    // wierszy kosztowałaby pamięć nieproporcjonalną do pliku).
+    if (t.kolumny_.isEmpty() && !wv.toArray().isEmpty()) {
+        blad = QStringLiteral("wiersze w tabeli bez kolumn");
+        return std::nullopt;
     }
     int nr = 0;
     for (const QJsonValue& w : wv.toArray()) {

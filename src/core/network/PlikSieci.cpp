@@ -2,10 +2,12 @@
 
 #include "common/BledyPlikow.h"
 #include "common/Bajty.h"
+#include "common/ObrazTabeli.h"
 #include "common/ZapisAtomowy.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 namespace tks {
@@ -163,11 +165,13 @@ private:
     CzytnikBajtow r_;
 };
 
-bool maKolumny(const Tabela& t, const Tabela& wzor)
+bool maKolumny(const QVector<DefinicjaKolumny>& kolumny, const Tabela& wzor)
 {
     for (const auto& k : wzor.kolumny()) {
-        const int i = t.indeksKolumny(k.nazwa);
-        if (i < 0 || t.kolumna(i).typ != k.typ)
+        const auto jest = std::find_if(kolumny.begin(), kolumny.end(), [&](const DefinicjaKolumny& c) {
+            return c.nazwa.compare(k.nazwa, Qt::CaseInsensitive) == 0;
+        });
+        if (jest == kolumny.end() || jest->typ != k.typ)
             return false;
     }
     return true;
@@ -268,11 +272,15 @@ std::optional<Siec> czytajZawartoscSieci(const QByteArray& jawna, QString& blad)
             const Tabela wzor = *t;
             qsizetype zuzyte = 0;
             QString b;
+            // oczekiwane kolumny przed wierszami: obraz innej tabeli nie kosztuje czytania wierszy
+            const auto kolumny = kolumnyObrazuTabeli(jawna.constData() + poz, jawna.size() - poz, b);
+            if (!kolumny)
+                throw BladOdczytu{QStringLiteral("tabela %1: %2").arg(wzor.nazwa(), b)};
+            if (!maKolumny(*kolumny, wzor))
+                throw BladOdczytu{QStringLiteral("tabela %1 nie ma oczekiwanych kolumn").arg(wzor.nazwa())};
             auto obraz = Tabela::zObrazu(jawna.constData() + poz, jawna.size() - poz, zuzyte, b);
             if (!obraz)
                 throw BladOdczytu{QStringLiteral("tabela %1: %2").arg(wzor.nazwa(), b)};
-            if (!maKolumny(*obraz, wzor))
-                throw BladOdczytu{QStringLiteral("tabela %1 nie ma oczekiwanych kolumn").arg(wzor.nazwa())};
             *t = std::move(*obraz);
             poz += zuzyte;
         }

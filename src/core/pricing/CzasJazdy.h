@@ -2,6 +2,7 @@
 // Czysty czas jazdy z symulacji przejazdu metr po metrze i średnia prędkość techniczna.
 
 #include <QString>
+#include <cstddef>
 
 namespace tks {
 
@@ -31,8 +32,13 @@ int ograniczVTab(const QString& tekst, bool pasazerski);
 // i zapamiętuje go w d.wycena.VTab.
 int UstalVTab(Droga& d);
 
-// Symulacja przejazdu po trasie: profil prędkości d.wycena.ProfilPredkosci
-// i czas jazdy d.wycena.Tr (sekundy). Porządkuje Sciezki.
+// Najdłuższa trasa (w metrach), której profil prędkości jest przechowywany
+// (2 B na metr, tu 40 MB); dłuższej trasie czas jest liczony bez profilu w pamięci.
+inline constexpr std::size_t kMaxMetrowProfilu = 20'000'000;
+
+// Symulacja przejazdu po trasie: profil prędkości d.wycena.ProfilPredkosci (pusty
+// dla trasy dłuższej niż kMaxMetrowProfilu) i czas jazdy d.wycena.Tr (sekundy).
+// Porządkuje Sciezki.
 void WyznaczCzasJazdy(Droga& d);
 
 // Czas jazdy w sekundach jako "hh:nn" (pełne godziny, także 24 i więcej).

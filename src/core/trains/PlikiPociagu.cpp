@@ -102,6 +102,11 @@ std::optional<TabeleZPlikow> wczytajPlikiPociagu(const Droga& d, int id, QString
         {"StacjeZabronione", &w.StacjeZabronione}, {"Kalendarz", &w.Kalendarz},
         {"Trasa", &w.Trasa},
     };
+    // zapis przerwany zabiciem programu: dokończony, zanim cokolwiek zostanie przeczytane
+    QStringList pliki;
+    for (const auto& [nazwa, t] : tabele)
+        pliki.append(plikTabeliPociagu(d, QString::fromLatin1(nazwa), id));
+    dokonczPrzerwanyZapis(pliki);
     for (const auto& [nazwa, t] : tabele) {
         const QString n = QString::fromLatin1(nazwa);
         const QString plik = plikTabeliPociagu(d, n, id);
