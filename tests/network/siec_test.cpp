@@ -78,8 +78,9 @@ TEST(StacjeWgNazwy, NazwaZSeparatoremNieMyliIndeksu)
 
 namespace {
 
-// Porządek wprost: porównanie nazw kolatorem (bez kluczy), przy równych
-// nazwach mniejszy indeks.
+// Porządek wprost: klucze porządkowania QCollator każdej nazwy osobno, przy równych
+// kluczach mniejszy indeks. (Porównanie QCollator::compare stawia pusty tekst przed
+// tekstem z samych znaków pomijanych przy porządkowaniu, klucze są wtedy równe.)
 std::vector<std::int32_t> wzorcoweStacjeWgNazwy(const Siec& s)
 {
     QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
@@ -88,7 +89,7 @@ std::vector<std::int32_t> wzorcoweStacjeWgNazwy(const Siec& s)
     for (std::size_t i = 0; i < w.size(); ++i)
         w[i] = std::int32_t(i);
     std::sort(w.begin(), w.end(), [&](int a, int b) {
-        const int c = k.compare(s.nazwaStacji(a), s.nazwaStacji(b));
+        const int c = k.sortKey(s.nazwaStacji(a)).compare(k.sortKey(s.nazwaStacji(b)));
         return c != 0 ? c < 0 : a < b;
     });
     return w;

@@ -83,7 +83,7 @@ void TestWglad::menuDane()
     InterakcjaSkryptowa ia;
     TFrmDroga w(test::srodowiskoTestowe(katalog_), &ia);
     QCOMPARE(test::pozycjeMenu(w.menuDane),
-             (QStringList{"Trasa", "-", "Porównanie tras…", "Profil prędkości…"}));
+             (QStringList{"Trasa", "-", "Porównanie tras…", "Profil prędkości…", "-", "Znajdź stację…"}));
     QCOMPARE(w.PorownanieTras1->shortcut(), QKeySequence(Qt::Key_F7));
     QCOMPARE(w.ProfilPredkosci1->shortcut(), QKeySequence(Qt::Key_F8));
 }
