@@ -17,21 +17,6 @@ constexpr std::uint16_t kBityKontrolek[] = {
     cechy::NieWskazanyRuchPas, cechy::NieWskazanyRuchTow, cechy::ZawRuchPas, cechy::ZawRuchTow,
 };
 
-std::uint16_t bityKontrolek(const StanKontrolek& k)
-{
-    std::uint16_t m = 0;
-    if (k.normalne) m |= cechy::Normalnotorowa;
-    if (k.szerokie) m |= cechy::Szerokotorowa;
-    if (k.brakSieci) m |= cechy::BrakSieci;
-    if (k.nieczynne) m |= cechy::Nieczynna;
-    if (k.podObcymZarzadem) m |= cechy::ObcyZarzad;
-    if (k.nieWskazanyRuchPas) m |= cechy::NieWskazanyRuchPas;
-    if (k.nieWskazanyRuchTow) m |= cechy::NieWskazanyRuchTow;
-    if (k.zawRuchPas) m |= cechy::ZawRuchPas;
-    if (k.zawRuchTow) m |= cechy::ZawRuchTow;
-    return m;
-}
-
 // Wszystko, co próby zmieniają, zapisane przed nimi i przywracane na końcu (także
 // przy wyjątku): etykiety i poprzednicy stacji, kolejka, kontrolki i warunki,
 // bity ominiętych odcinków, długość dziennika.
@@ -202,7 +187,7 @@ QStringList WyjasnijBrakDrogi(Droga& d, int od, int doSt)
 
     const Zapis zapis(d);
     const StanKontrolek& bazowe = zapis.kontrolki();
-    const std::uint16_t zaznaczone = bityKontrolek(bazowe);
+    const std::uint16_t zaznaczone = MaskaKontrolek(bazowe);
     const bool saOminiecia = !d.trasa.ListaStacjiZabronionych.empty() || !d.trasa.ListaOdcinkowZabronionych.empty();
     const QString a = d.siec.nazwaStacji(od);
     const QString b = d.siec.nazwaStacji(doSt);

@@ -4,10 +4,8 @@
 
 namespace tks {
 
-void UstalWarunki(Droga& d)
+std::uint16_t MaskaKontrolek(const StanKontrolek& k)
 {
-    const StanKontrolek& k = d.kontrolki;
-    d.trasa.Kryterium = k.kryterium;
     std::uint16_t m = 0;
     if (k.normalne) m |= cechy::Normalnotorowa;
     if (k.szerokie) m |= cechy::Szerokotorowa;
@@ -18,6 +16,14 @@ void UstalWarunki(Droga& d)
     if (k.nieWskazanyRuchTow) m |= cechy::NieWskazanyRuchTow;
     if (k.zawRuchPas) m |= cechy::ZawRuchPas;
     if (k.zawRuchTow) m |= cechy::ZawRuchTow;
+    return m;
+}
+
+void UstalWarunki(Droga& d)
+{
+    const StanKontrolek& k = d.kontrolki;
+    d.trasa.Kryterium = k.kryterium;
+    std::uint16_t m = MaskaKontrolek(k);
     m |= cechy::Zabroniony;
     if (k.kryterium == 0 || k.kryterium == 1 || k.kryterium == 3)
         m |= cechy::DoPominiecia;

@@ -1,9 +1,15 @@
 #pragma once
 // Warunki wyszukiwania z kontrolek i usuwanie całej trasy.
 
+#include <cstdint>
+
 namespace tks {
 
 class Droga;
+struct StanKontrolek;
+
+// Bity maski ograniczeń zaznaczone w kontrolkach (bez bitów stałych wyszukiwania).
+std::uint16_t MaskaKontrolek(const StanKontrolek& k);
 
 // Kryterium i maska ograniczeń ze stanów kontrolek.
 void UstalWarunki(Droga& d);
