@@ -30,6 +30,9 @@ struct Wycena {
     // Profil prędkości ostatniej symulacji: jeden wpis na metr trasy
     // (bufor używany ponownie przy każdej wycenie).
     std::vector<TMetrProfilu> ProfilPredkosci;
+    // Symulacja liczona metr po metrze zamiast ciągami metrów o stałej prędkości
+    // (wynik ten sam; wolniejsza, zostaje jako wzorzec do porównań).
+    bool symulacjaMetrowa = false;
 };
 
 } // namespace tks
