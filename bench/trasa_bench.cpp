@@ -1,6 +1,7 @@
 // Czas wyszukiwania i wyceny trasy na sieci przykładowej (build/run/FDane.bin).
 // Cel: ponowna wycena trasy ok. 1000 km razem z profilem prędkości wyraźnie poniżej 30 ms.
 
+#include "pricing/CzasJazdy.h"
 #include "SiecSkali.h"
 
 #include "app/Droga.h"
@@ -57,7 +58,7 @@ void BM_WycenaTrasy1000km(benchmark::State& st)
         benchmark::DoNotOptimize(s.d.wycena.Tr);
     }
     st.counters["km"] = s.d.wycena.dlugoscTrasy;
-    st.counters["metry_profilu"] = double(s.d.wycena.ProfilPredkosci.size());
+    st.counters["metry_profilu"] = double(profilPredkosci(s.d.wycena).size());
 }
 BENCHMARK(BM_WycenaTrasy1000km)->Unit(benchmark::kMillisecond);
 

@@ -120,11 +120,7 @@ inline std::uint8_t krokRozpedzania(double& v, std::uint8_t predkosc, const Waru
     return predkosc;
 }
 
-// Ciąg metrów o tej samej wartości (ograniczenia albo prędkości).
-struct Odcinek {
-    std::uint8_t wartosc;
-    std::size_t metry;
-};
+using Odcinek = TOdcinekProfilu;
 
 void dopisz(std::vector<Odcinek>& ciag, std::uint8_t wartosc, std::size_t metry)
 {
@@ -209,6 +205,14 @@ void symulacjaMetrowa(Droga& d, const WarunkiSymulacji& w)
     for (const auto& x : profil)
         t += kCzasMetra.t[x.Predkosc];
     d.wycena.Tr = int(zaokraglij(t));
+
+    d.wycena.LimityOdcinkami.clear();
+    d.wycena.PredkosciOdcinkami.clear();
+    for (const auto& x : profil) {
+        dopisz(d.wycena.LimityOdcinkami, x.Limit, 1);
+        dopisz(d.wycena.PredkosciOdcinkami, x.Predkosc, 1);
+    }
+    d.wycena.profilAktualny = true;
 }
 
 // Ta sama symulacja na ciągach metrów o stałej wartości. Krok metra zależy tylko od
@@ -276,17 +280,8 @@ void symulacjaOdcinkami(Droga& d, const WarunkiSymulacji& w)
         t = dodajRazy(t, kCzasMetra.t[o.wartosc], o.metry);
     d.wycena.Tr = int(zaokraglij(t));
 
-    // Profil metr po metrze z obu ciągów.
-    auto& profil = d.wycena.ProfilPredkosci;
-    profil.assign(n, TMetrProfilu{});
-    std::size_t m = 0;
-    for (const auto& o : limity)
-        for (const std::size_t k = m + o.metry; m < k; ++m)
-            profil[m].Limit = o.wartosc;
-    m = 0;
-    for (const auto& o : predkosci)
-        for (const std::size_t k = m + o.metry; m < k; ++m)
-            profil[m].Predkosc = o.wartosc;
+    d.wycena.LimityOdcinkami = std::move(limity);
+    d.wycena.PredkosciOdcinkami = std::move(predkosci);
 }
 
 } // namespace
@@ -294,11 +289,33 @@ void symulacjaOdcinkami(Droga& d, const WarunkiSymulacji& w)
 void WyznaczCzasJazdy(Droga& d)
 {
     SortujSciezki(d);
+    d.wycena.profilAktualny = false;
     const WarunkiSymulacji w = warunkiSymulacji(d);
     if (d.wycena.symulacjaMetrowa)
         symulacjaMetrowa(d, w);
     else
         symulacjaOdcinkami(d, w);
+}
+
+const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w)
+{
+    if (!w.profilAktualny) {
+        std::size_t n = 0;
+        for (const auto& o : w.LimityOdcinkami)
+            n += o.metry;
+        auto& profil = w.ProfilPredkosci;
+        profil.assign(n, TMetrProfilu{});
+        std::size_t m = 0;
+        for (const auto& o : w.LimityOdcinkami)
+            for (const std::size_t k = m + o.metry; m < k; ++m)
+                profil[m].Limit = o.wartosc;
+        m = 0;
+        for (const auto& o : w.PredkosciOdcinkami)
+            for (const std::size_t k = m + o.metry; m < k && m < n; ++m)
+                profil[m].Predkosc = o.wartosc;
+        w.profilAktualny = true;
+    }
+    return w.ProfilPredkosci;
 }
 
 QString czasJazdyJakoTekst(int sekundy)

@@ -1,7 +1,10 @@
 #pragma once
 // Czysty czas jazdy z symulacji przejazdu metr po metrze i średnia prędkość techniczna.
 
+#include "pricing/Wycena.h"
+
 #include <QString>
+#include <vector>
 
 namespace tks {
 
@@ -31,9 +34,11 @@ int ograniczVTab(const QString& tekst, bool pasazerski);
 // i zapamiętuje go w d.wycena.VTab.
 int UstalVTab(Droga& d);
 
-// Symulacja przejazdu po trasie: profil prędkości d.wycena.ProfilPredkosci
+// Symulacja przejazdu po trasie: profil prędkości (ciągi metrów w d.wycena)
 // i czas jazdy d.wycena.Tr (sekundy). Porządkuje Sciezki.
 void WyznaczCzasJazdy(Droga& d);
+// Profil prędkości ostatniej symulacji, jeden wpis na metr trasy.
+const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w);
 
 // Czas jazdy w sekundach jako "hh:nn" (pełne godziny, także 24 i więcej).
 QString czasJazdyJakoTekst(int sekundy);
