@@ -132,44 +132,6 @@ void dopisz(std::vector<Odcinek>& ciag, std::uint8_t wartosc, std::size_t metry)
         ciag.push_back({wartosc, metry});
 }
 
-// Suma czasów metrów jadących ze stałą prędkością: `metry` razy t += c, z tym samym
-// zaokrągleniem każdego dodawania. Dopóki suma nie przekracza potęgi dwójki, każde
-// dodanie zwiększa ją o tę samą wielokrotność ulp (c zaokrąglone do siatki ulp), więc
-// całą serię takich dodawań można wykonać jednym mnożeniem bez błędu. Remis (c równe
-// połowie siatki) rozstrzyga parzystość sumy: wtedy dodawania są wykonywane po kolei.
-double dodajRazy(double t, double c, std::size_t metry)
-{
-    while (metry > 0) {
-        if (t > 0 && c > 0) {
-            int wykladnik;
-            std::frexp(t, &wykladnik);                     // t w [2^(w-1), 2^w)
-            const double granica = std::ldexp(1.0, wykladnik);
-            const double ulp = std::ldexp(1.0, wykladnik - 53);
-            const double reszta = std::fmod(c, ulp);
-            if (reszta != ulp / 2 && t + c < granica) {
-                const double krok = reszta < ulp / 2 ? c - reszta : c - reszta + ulp;
-                // dodawania, po których suma dokładna zostaje poniżej granicy (z zapasem)
-                std::size_t seria = metry;
-                if (krok > 0) {
-                    const double zapas = (granica - t - c - ulp) / krok;
-                    seria = zapas > 2 ? std::min(metry, std::size_t(zapas) - 1) : 0;
-                }
-                // sprawdzenie ostatniego dodania serii: suma przed nim jest dokładna
-                while (seria > 0 && !(t + double(seria - 1) * krok + c < granica))
-                    seria /= 2;
-                if (seria > 0) {
-                    t += double(seria) * krok;
-                    metry -= seria;
-                    continue;
-                }
-            }
-        }
-        t += c;
-        --metry;
-    }
-    return t;
-}
-
 // Symulacja metr po metrze: wzorzec, z którym zgadza się liczenie odcinkami.
 void symulacjaMetrowa(Droga& d, const WarunkiSymulacji& w)
 {
@@ -295,6 +257,44 @@ void WyznaczCzasJazdy(Droga& d)
         symulacjaMetrowa(d, w);
     else
         symulacjaOdcinkami(d, w);
+}
+
+// Suma czasów metrów jadących ze stałą prędkością: `metry` razy t += c, z tym samym
+// zaokrągleniem każdego dodawania. Dopóki suma nie przekracza potęgi dwójki, każde
+// dodanie zwiększa ją o tę samą wielokrotność ulp (c zaokrąglone do siatki ulp), więc
+// całą serię takich dodawań można wykonać jednym mnożeniem bez błędu. Remis (c równe
+// połowie siatki) rozstrzyga parzystość sumy: wtedy dodawania są wykonywane po kolei.
+double dodajRazy(double t, double c, std::size_t metry)
+{
+    while (metry > 0) {
+        if (t > 0 && c > 0) {
+            int wykladnik;
+            std::frexp(t, &wykladnik);                     // t w [2^(w-1), 2^w)
+            const double granica = std::ldexp(1.0, wykladnik);
+            const double ulp = std::ldexp(1.0, wykladnik - 53);
+            const double reszta = std::fmod(c, ulp);
+            if (reszta != ulp / 2 && t + c < granica) {
+                const double krok = reszta < ulp / 2 ? c - reszta : c - reszta + ulp;
+                // dodawania, po których suma dokładna zostaje poniżej granicy (z zapasem)
+                std::size_t seria = metry;
+                if (krok > 0) {
+                    const double zapas = (granica - t - c - ulp) / krok;
+                    seria = zapas > 2 ? std::min(metry, std::size_t(zapas) - 1) : 0;
+                }
+                // sprawdzenie ostatniego dodania serii: suma przed nim jest dokładna
+                while (seria > 0 && !(t + double(seria - 1) * krok + c < granica))
+                    seria /= 2;
+                if (seria > 0) {
+                    t += double(seria) * krok;
+                    metry -= seria;
+                    continue;
+                }
+            }
+        }
+        t += c;
+        --metry;
+    }
+    return t;
 }
 
 const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w)

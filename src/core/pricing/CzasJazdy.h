@@ -37,6 +37,9 @@ int UstalVTab(Droga& d);
 // Symulacja przejazdu po trasie: profil prędkości (ciągi metrów w d.wycena)
 // i czas jazdy d.wycena.Tr (sekundy). Porządkuje Sciezki.
 void WyznaczCzasJazdy(Droga& d);
+// Wynik `metry` razy powtórzonego t += c (t, c nieujemne), bit w bit ten sam,
+// ale bez dodawania po kolei w obrębie jednej potęgi dwójki.
+double dodajRazy(double t, double c, std::size_t metry);
 // Profil prędkości ostatniej symulacji, jeden wpis na metr trasy.
 const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w);
 
