@@ -1,10 +1,10 @@
 // Czas wyszukiwania i wyceny trasy na sieci przykładowej (build/run/FDane.bin).
 // Cel: ponowna wycena trasy ok. 1000 km razem z profilem prędkości wyraźnie poniżej 30 ms.
 
-#include "pricing/CzasJazdy.h"
 #include "SiecSkali.h"
 
 #include "app/Droga.h"
+#include "pricing/CzasJazdy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
 #include "routing/Przeliczanie.h"
