@@ -4,6 +4,7 @@
 #include "SiecSkali.h"
 
 #include "app/Droga.h"
+#include "pricing/CzasJazdy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
 #include "routing/Przeliczanie.h"
@@ -57,7 +58,7 @@ void BM_WycenaTrasy1000km(benchmark::State& st)
         benchmark::DoNotOptimize(s.d.wycena.Tr);
     }
     st.counters["km"] = s.d.wycena.dlugoscTrasy;
-    st.counters["metry_profilu"] = double(s.d.wycena.ProfilPredkosci.size());
+    st.counters["metry_profilu"] = double(profilPredkosci(s.d.wycena).size());
 }
 BENCHMARK(BM_WycenaTrasy1000km)->Unit(benchmark::kMillisecond);
 

@@ -34,7 +34,7 @@ struct Przejazd : DrogaTestowa {
         ASSERT_TRUE(OznaczStart(d, st.front()));
         ASSERT_TRUE(OznaczMeta(d, st.back()));
     }
-    const std::vector<TMetrProfilu>& profil() const { return d.wycena.ProfilPredkosci; }
+    const std::vector<TMetrProfilu>& profil() { return profilPredkosci(d.wycena); }
     int Tr() const { return d.wycena.Tr; }
 };
 

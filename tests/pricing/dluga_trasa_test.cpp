@@ -80,10 +80,11 @@ TEST(DlugaTrasa, ProfilPrzezGraniceBlokowJakCalaTrasaNaraz)
     ASSERT_TRUE(OznaczStart(p.d, p.st.front()));
     ASSERT_TRUE(OznaczMeta(p.d, p.st.back()));
     const auto [profil, tr] = p.wzorzec();
-    ASSERT_EQ(p.d.wycena.ProfilPredkosci.size(), profil.size());
+    const auto& wyliczony = profilPredkosci(p.d.wycena);
+    ASSERT_EQ(wyliczony.size(), profil.size());
     for (std::size_t m = 0; m < profil.size(); ++m) {
-        ASSERT_EQ(p.d.wycena.ProfilPredkosci[m].Predkosc, profil[m].Predkosc) << m;
-        ASSERT_EQ(p.d.wycena.ProfilPredkosci[m].Limit, profil[m].Limit) << m;
+        ASSERT_EQ(wyliczony[m].Predkosc, profil[m].Predkosc) << m;
+        ASSERT_EQ(wyliczony[m].Limit, profil[m].Limit) << m;
     }
     EXPECT_EQ(p.d.wycena.Tr, tr);
 }
@@ -100,7 +101,7 @@ TEST(DlugaTrasa, BardzoDlugaTrasaBezProfiluWPamieciTenSamCzas)
     Przejazd p(odcinki, 1);
     ASSERT_TRUE(OznaczStart(p.d, p.st.front()));
     ASSERT_TRUE(OznaczMeta(p.d, p.st.back()));
-    EXPECT_TRUE(p.d.wycena.ProfilPredkosci.empty());
+    EXPECT_TRUE(profilPredkosci(p.d.wycena).empty());
     EXPECT_EQ(p.d.wycena.Tr, p.wzorzec().second);
     EXPECT_GT(p.d.wycena.Tr, 0);
 }

@@ -1,6 +1,7 @@
 // Profil prędkości do wykresu: elementy i punkty trasy na osi kilometrów,
 // przerzedzenie do kolumn, odczyt w punkcie, zapis co 100 m.
 
+#include "pricing/CzasJazdy.h"
 #include "pricing/ProfilWykresu.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
@@ -62,7 +63,7 @@ TEST(ProfilWykresu, ElementyIPunktyTrasyLezaNaSwoichKilometrach)
     ASSERT_TRUE(o.wTrasie);
     EXPECT_EQ(o.nrLinii, 7);
     EXPECT_EQ(o.odcinek, QStringLiteral("Łódź – S2"));
-    EXPECT_EQ(o.predkosc, t.d.wycena.ProfilPredkosci[2750].Predkosc);
+    EXPECT_EQ(o.predkosc, profilPredkosci(t.d.wycena)[2750].Predkosc);
     EXPECT_EQ(o.limit, 57);   // 60 - 3
     EXPECT_FALSE(odczytProfilu(p, 6.5).wTrasie);
     EXPECT_FALSE(odczytProfilu(p, -0.1).wTrasie);

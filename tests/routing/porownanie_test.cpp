@@ -1,6 +1,7 @@
 // Trasy według kryteriów obok siebie: trzy różne trasy z tymi samymi liczbami, jakie
 // daje ułożenie trasy w danym kryterium, a bieżąca trasa zostaje nietknięta.
 
+#include "pricing/CzasJazdy.h"
 #include "pricing/Wycenianie.h"
 #include "routing/Oznaczenia.h"
 #include "routing/PorownanieTras.h"
@@ -107,7 +108,7 @@ TEST(PorownanieTras, BiezacaTrasaNaglowekIEtykietyZostajaNietkniete)
     const auto punkty = t.punkty();
     const Tabela naglowek = t.d.pociag.Naglowek;
     const int tr = t.d.wycena.Tr;
-    const auto profil = t.d.wycena.ProfilPredkosci.size();
+    const auto profil = profilPredkosci(t.d.wycena).size();
     std::vector<double> etykiety;
     for (const auto& st : t.s().Stacje)
         etykiety.push_back(st.OdlMin);
@@ -124,7 +125,7 @@ TEST(PorownanieTras, BiezacaTrasaNaglowekIEtykietyZostajaNietkniete)
     EXPECT_EQ(t.punkty(), punkty);
     EXPECT_TRUE(t.d.pociag.Naglowek == naglowek);
     EXPECT_EQ(t.d.wycena.Tr, tr);
-    EXPECT_EQ(t.d.wycena.ProfilPredkosci.size(), profil);
+    EXPECT_EQ(profilPredkosci(t.d.wycena).size(), profil);
     EXPECT_EQ(t.d.kontrolki.kryterium, 1);
     EXPECT_EQ(t.d.trasa.Kryterium, 1);
     EXPECT_EQ(t.d.pociag.ZmianyPociagu, zmiany);

@@ -53,142 +53,276 @@ int UstalVTab(Droga& d)
 
 namespace {
 
-// Ograniczenia prędkości trasy jako ciągi metrów o jednym ograniczeniu (po jednym
-// na element trasy): metr m należy do pierwszego ciągu o końcu > m.
-struct CiagLimitu {
-    std::size_t koniec;
-    std::uint8_t limit;
+// Dane symulacji wspólne dla obu sposobów liczenia.
+struct WarunkiSymulacji {
+    ParametryLokomotywy lok;
+    int vtab;
+    double M;   // masa przedziału, t
 };
 
-// Metry w bloku przeliczania; profil trasy dłuższej niż kMaxMetrowProfilu jest
-// liczony blokami i nie jest przechowywany.
-constexpr std::size_t kMetrowBloku = std::size_t(1) << 20;
-
-// Hamowanie na metrze: prędkość wniesiona z metra następnego (`v`, m/s) i ograniczenie;
-// zwraca prędkość zapisaną na metrze, `v` dostaje wartość wnoszoną do metra poprzedniego.
-inline std::uint8_t hamowanie(double& v, std::uint8_t limit, double dwaB)
+WarunkiSymulacji warunkiSymulacji(const Droga& d)
 {
-    std::uint8_t p = doBajtu(v * 3.6);
+    const bool pasazerski = d.kontrolki.idRodzajuStawki == 0;
+    const int wiersz = wierszPrzedzialu(d.siec, d.kontrolki.idRodzajuStawki, d.kontrolki.lpZakresuBr);
+    return {pasazerski ? kLokomotywaPasazerska : kLokomotywaTowarowa,
+            ograniczVTab(d.kontrolki.vmaxTekst, pasazerski),
+            wiersz >= 0 ? d.siec.ZakresyBr.rzeczywista(wiersz, QStringLiteral("BrDoObl")) : 0.0};
+}
+
+// Ograniczenie prędkości na elemencie trasy (km/h, z zapasem 3 km/h).
+std::uint8_t limitElementu(const Droga& d, const TSciezka& e, int vtab)
+{
+    const TOdcinek& o = d.siec.Odcinki[std::size_t(e.LpOdcinka)];
+    const bool kierunek1 = e.LpStOd == o.LpStA;
+    int L;
+    if (d.kontrolki.idRodzajuStawki == 0)
+        L = kierunek1 ? std::min(o.VOgr1, o.VP1) : std::min(o.VOgr2, o.VP2);
+    else
+        L = kierunek1 ? std::min(o.VOgr1, o.VT1) : std::min(o.VOgr2, o.VT2);
+    return std::uint8_t(std::max(0, std::min(L, vtab) - 3));
+}
+
+// Jeden metr hamowania (wstecz): v to prędkość z metra następnego, m/s; wynik to
+// prędkość tego metra w km/h, v zmienia się na prędkość dla metra poprzedniego.
+inline std::uint8_t krokHamowania(double& v, std::uint8_t limit, double dwaB)
+{
+    std::uint8_t predkosc = doBajtu(v * 3.6);
     const double vLimit = limit / 3.6;
-    if (limit < p) {
+    if (limit < predkosc) {
         v = vLimit;
-        p = limit;
+        predkosc = limit;
     } else if (v >= vLimit) {
         v = vLimit;   // pierwiastek i tak większy od ograniczenia
     } else {
         v = std::min(std::sqrt(v * v + dwaB), vLimit);
     }
-    return p;
+    return predkosc;
+}
+
+// Jeden metr rozpędzania: predkosc to prędkość po hamowaniu, v prędkość z metra poprzedniego.
+inline std::uint8_t krokRozpedzania(double& v, std::uint8_t predkosc, const WarunkiSymulacji& w, double ciezar)
+{
+    const double vMax = predkosc / 3.6;
+    if (predkosc > v * 3.6) {
+        double a;
+        if (w.M > 0) {
+            const double R = (kOporA * v * v + kOporB) * ciezar;
+            const double F = std::min(w.lok.Fmax, w.lok.P / (v + 1.0));
+            a = (F * 1000.0 - R) / (w.M * 1000.0);
+        } else {
+            a = std::numeric_limits<double>::infinity();
+        }
+        const double arg = v * v + 2.0 * a;
+        v = arg > 0 ? std::min(std::sqrt(arg), vMax) : 0.0;   // ujemny pierwiastek: pociąg stoi
+        return doBajtu(v * 3.6);
+    }
+    v = vMax;
+    return predkosc;
+}
+
+using Odcinek = TOdcinekProfilu;
+
+void dopisz(std::vector<Odcinek>& ciag, std::uint8_t wartosc, std::size_t metry)
+{
+    if (metry == 0)
+        return;
+    if (!ciag.empty() && ciag.back().wartosc == wartosc)
+        ciag.back().metry += metry;
+    else
+        ciag.push_back({wartosc, metry});
+}
+
+// Symulacja metr po metrze: wzorzec, z którym zgadza się liczenie odcinkami.
+void symulacjaMetrowa(Droga& d, const WarunkiSymulacji& w)
+{
+    auto& profil = d.wycena.ProfilPredkosci;
+    profil.clear();
+
+    std::size_t n = 0;
+    for (const auto& e : d.trasa.Sciezki)
+        n += std::size_t(std::max(0, e.Odleglosc));
+    profil.resize(n);
+
+    std::size_t m = 0;
+    for (const auto& e : d.trasa.Sciezki) {
+        const auto limit = limitElementu(d, e, w.vtab);
+        const std::size_t koniec = m + std::size_t(std::max(0, e.Odleglosc));
+        for (; m < koniec; ++m)
+            profil[m].Limit = limit;
+    }
+
+    // Hamowanie: od końca trasy wstecz, prędkość z metra następnego.
+    double v = 0;
+    const double dwaB = 2.0 * w.lok.B;
+    for (std::size_t i = n > 0 ? n - 1 : 0; i >= 1; --i)
+        profil[i].Predkosc = krokHamowania(v, profil[i].Limit, dwaB);
+
+    // Rozpędzanie: od początku, z siłą pociągową lokomotywy i oporem ruchu.
+    v = 0;
+    const double ciezar = w.M * kG;
+    for (std::size_t i = 1; i < n; ++i)
+        profil[i].Predkosc = krokRozpedzania(v, profil[i].Predkosc, w, ciezar);
+
+    double t = 0;
+    for (const auto& x : profil)
+        t += kCzasMetra.t[x.Predkosc];
+    d.wycena.Tr = int(zaokraglij(t));
+
+    d.wycena.LimityOdcinkami.clear();
+    d.wycena.PredkosciOdcinkami.clear();
+    for (const auto& x : profil) {
+        dopisz(d.wycena.LimityOdcinkami, x.Limit, 1);
+        dopisz(d.wycena.PredkosciOdcinkami, x.Predkosc, 1);
+    }
+    d.wycena.profilAktualny = true;
+}
+
+// Ta sama symulacja na ciągach metrów o stałej wartości. Krok metra zależy tylko od
+// prędkości wejściowej i wartości metra: gdy krok nie zmienia prędkości, wszystkie
+// dalsze metry ciągu dają ten sam wynik i nie trzeba ich liczyć po kolei.
+void symulacjaOdcinkami(Droga& d, const WarunkiSymulacji& w)
+{
+    std::vector<Odcinek> limity;
+    for (const auto& e : d.trasa.Sciezki)
+        dopisz(limity, limitElementu(d, e, w.vtab), std::size_t(std::max(0, e.Odleglosc)));
+    std::size_t n = 0;
+    for (const auto& o : limity)
+        n += o.metry;
+
+    // Hamowanie wstecz (metr 0 zostaje z prędkością 0); ciągi prędkości od końca.
+    std::vector<Odcinek> hamowanie;
+    double v = 0;
+    const double dwaB = 2.0 * w.lok.B;
+    std::size_t koniec = n;
+    for (auto o = limity.rbegin(); o != limity.rend(); ++o) {
+        const std::size_t poczatek = koniec - o->metry;
+        std::size_t i = koniec;
+        while (i > std::max<std::size_t>(poczatek, 1)) {
+            --i;
+            const double przed = v;
+            const std::uint8_t p = krokHamowania(v, o->wartosc, dwaB);
+            dopisz(hamowanie, p, 1);
+            if (v == przed) {
+                dopisz(hamowanie, p, i - std::max<std::size_t>(poczatek, 1));
+                break;
+            }
+        }
+        koniec = poczatek;
+    }
+    if (n > 0)
+        dopisz(hamowanie, 0, 1);   // metr 0
+    std::reverse(hamowanie.begin(), hamowanie.end());
+
+    // Rozpędzanie od początku.
+    std::vector<Odcinek> predkosci;
+    v = 0;
+    const double ciezar = w.M * kG;
+    bool pierwszy = true;
+    for (const auto& o : hamowanie) {
+        std::size_t ile = o.metry;
+        if (pierwszy) {   // metr 0 bez zmian
+            dopisz(predkosci, o.wartosc, 1);
+            --ile;
+            pierwszy = false;
+        }
+        while (ile > 0) {
+            const double przed = v;
+            const std::uint8_t p = krokRozpedzania(v, o.wartosc, w, ciezar);
+            dopisz(predkosci, p, 1);
+            --ile;
+            if (v == przed) {
+                dopisz(predkosci, p, ile);
+                break;
+            }
+        }
+    }
+
+    double t = 0;
+    for (const auto& o : predkosci)
+        t = dodajRazy(t, kCzasMetra.t[o.wartosc], o.metry);
+    d.wycena.Tr = int(zaokraglij(t));
+
+    d.wycena.LimityOdcinkami = std::move(limity);
+    d.wycena.PredkosciOdcinkami = std::move(predkosci);
 }
 
 } // namespace
 
 void WyznaczCzasJazdy(Droga& d)
 {
-    const Siec& s = d.siec;
-    const bool pasazerski = d.kontrolki.idRodzajuStawki == 0;
-    const int vtab = ograniczVTab(d.kontrolki.vmaxTekst, pasazerski);
-    const ParametryLokomotywy& lok = pasazerski ? kLokomotywaPasazerska : kLokomotywaTowarowa;
-    const int wiersz = wierszPrzedzialu(s, d.kontrolki.idRodzajuStawki, d.kontrolki.lpZakresuBr);
-    const double M = wiersz >= 0 ? s.ZakresyBr.rzeczywista(wiersz, QStringLiteral("BrDoObl")) : 0.0;
-
-    auto& profil = d.wycena.ProfilPredkosci;
-    profil.clear();
     SortujSciezki(d);
+    d.wycena.profilAktualny = false;
+    const WarunkiSymulacji w = warunkiSymulacji(d);
+    if (d.wycena.symulacjaMetrowa)
+        symulacjaMetrowa(d, w);
+    else
+        symulacjaOdcinkami(d, w);
+}
 
-    std::vector<CiagLimitu> ciagi;
-    ciagi.reserve(d.trasa.Sciezki.size());
-    std::size_t n = 0;
-    for (const auto& e : d.trasa.Sciezki) {
-        const TOdcinek& o = s.Odcinki[std::size_t(e.LpOdcinka)];
-        const bool kierunek1 = e.LpStOd == o.LpStA;
-        int L;
-        if (pasazerski)
-            L = kierunek1 ? std::min(o.VOgr1, o.VP1) : std::min(o.VOgr2, o.VP2);
-        else
-            L = kierunek1 ? std::min(o.VOgr1, o.VT1) : std::min(o.VOgr2, o.VT2);
-        const auto limit = std::uint8_t(std::max(0, std::min(L, vtab) - 3));
-        n += std::size_t(std::max(0, e.Odleglosc));
-        if (!ciagi.empty() && ciagi.back().koniec == n)
-            continue;   // element o długości 0
-        ciagi.push_back({n, limit});
-    }
-
-    // Profil metr po metrze ma 2 B na metr: trasa z 1000 punktów po odległych
-    // stacjach (setki tysięcy km) potrzebowałaby gigabajtów. Dlatego przeliczanie
-    // idzie blokami: hamowanie (od końca) raz przez całą trasę, zapamiętując tylko
-    // prędkość wnoszoną do każdego bloku, potem blok po bloku od początku hamowanie
-    // w bloku od tej prędkości (te same działania, więc te same wartości) i rozpędzanie.
-    // Profil jest przechowywany dla tras do kMaxMetrowProfilu.
-    const bool przechowuj = n <= kMaxMetrowProfilu;
-    if (przechowuj)
-        profil.resize(n);
-    const double dwaB = 2.0 * lok.B;
-    const std::size_t bloki = (n + kMetrowBloku - 1) / kMetrowBloku;
-    std::vector<double> vNaKoncuBloku(bloki, 0.0);
-    {
-        double v = 0;
-        std::size_t c = ciagi.size();
-        for (std::size_t i = n > 0 ? n - 1 : 0; i >= 1; --i) {
-            if (i % kMetrowBloku == kMetrowBloku - 1 || i == n - 1)
-                vNaKoncuBloku[i / kMetrowBloku] = v;
-            while (c > 0 && ciagi[c - 1].koniec > i)
-                --c;
-            hamowanie(v, ciagi[c].limit, dwaB);
-        }
-    }
-
-    std::vector<std::uint8_t> predkosci;
-    std::vector<std::uint8_t> limity;
-    double v = 0;                      // rozpędzanie: prędkość z metra poprzedniego
-    double t = 0;
-    const double ciezar = M * kG;
-    std::size_t cPrzod = 0;
-    for (std::size_t b = 0; b < bloki; ++b) {
-        const std::size_t poczatek = b * kMetrowBloku;
-        const std::size_t koniec = std::min(n, poczatek + kMetrowBloku);
-        const std::size_t dl = koniec - poczatek;
-        predkosci.assign(dl, 0);
-        limity.resize(dl);
-        for (std::size_t i = poczatek; i < koniec; ++i) {
-            while (ciagi[cPrzod].koniec <= i)
-                ++cPrzod;
-            limity[i - poczatek] = ciagi[cPrzod].limit;
-        }
-        double vh = vNaKoncuBloku[b];
-        for (std::size_t i = koniec - 1; i >= std::max<std::size_t>(poczatek, 1); --i) {
-            predkosci[i - poczatek] = hamowanie(vh, limity[i - poczatek], dwaB);
-            if (i == 0)
-                break;
-        }
-
-        // Rozpędzanie: od początku, z siłą pociągową lokomotywy i oporem ruchu.
-        for (std::size_t i = std::max<std::size_t>(poczatek, 1); i < koniec; ++i) {
-            std::uint8_t& p = predkosci[i - poczatek];
-            const double vMax = p / 3.6;
-            if (p > v * 3.6) {
-                double a;
-                if (M > 0) {
-                    const double R = (kOporA * v * v + kOporB) * ciezar;
-                    const double F = std::min(lok.Fmax, lok.P / (v + 1.0));
-                    a = (F * 1000.0 - R) / (M * 1000.0);
-                } else {
-                    a = std::numeric_limits<double>::infinity();
+// Suma czasów metrów jadących ze stałą prędkością: `metry` razy t += c, z tym samym
+// zaokrągleniem każdego dodawania. Dopóki suma nie przekracza potęgi dwójki, każde
+// dodanie zwiększa ją o tę samą wielokrotność ulp (c zaokrąglone do siatki ulp), więc
+// całą serię takich dodawań można wykonać jednym mnożeniem bez błędu. Remis (c równe
+// połowie siatki) rozstrzyga parzystość sumy: wtedy dodawania są wykonywane po kolei.
+double dodajRazy(double t, double c, std::size_t metry)
+{
+    while (metry > 0) {
+        if (t > 0 && c > 0) {
+            int wykladnik;
+            std::frexp(t, &wykladnik);                     // t w [2^(w-1), 2^w)
+            const double granica = std::ldexp(1.0, wykladnik);
+            const double ulp = std::ldexp(1.0, wykladnik - 53);
+            const double reszta = std::fmod(c, ulp);
+            if (reszta != ulp / 2 && t + c < granica) {
+                const double krok = reszta < ulp / 2 ? c - reszta : c - reszta + ulp;
+                // dodawania, po których suma dokładna zostaje poniżej granicy (z zapasem)
+                std::size_t seria = metry;
+                if (krok > 0) {
+                    const double zapas = (granica - t - c - ulp) / krok;
+                    seria = zapas > 2 ? std::min(metry, std::size_t(zapas) - 1) : 0;
                 }
-                const double arg = v * v + 2.0 * a;
-                v = arg > 0 ? std::min(std::sqrt(arg), vMax) : 0.0;   // ujemny pierwiastek: pociąg stoi
-                p = doBajtu(v * 3.6);
-            } else {
-                v = vMax;
+                // sprawdzenie ostatniego dodania serii: suma przed nim jest dokładna
+                while (seria > 0 && !(t + double(seria - 1) * krok + c < granica))
+                    seria /= 2;
+                if (seria > 0) {
+                    t += double(seria) * krok;
+                    metry -= seria;
+                    continue;
+                }
             }
         }
-        for (std::size_t i = 0; i < dl; ++i) {
-            t += kCzasMetra.t[predkosci[i]];
-            if (przechowuj)
-                profil[poczatek + i] = TMetrProfilu{predkosci[i], limity[i]};
-        }
+        t += c;
+        --metry;
     }
-    d.wycena.Tr = int(zaokraglij(t));
+    return t;
+}
+
+const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w)
+{
+    if (!w.profilAktualny) {
+        std::size_t n = 0;
+        for (const auto& o : w.LimityOdcinkami)
+            n += o.metry;
+        auto& profil = w.ProfilPredkosci;
+        if (n > kMaxMetrowProfilu) {
+            // trasa z setek tysięcy km: profil metr po metrze zająłby gigabajty
+            profil.clear();
+            profil.shrink_to_fit();
+            w.profilAktualny = true;
+            return profil;
+        }
+        profil.assign(n, TMetrProfilu{});
+        std::size_t m = 0;
+        for (const auto& o : w.LimityOdcinkami)
+            for (const std::size_t k = m + o.metry; m < k; ++m)
+                profil[m].Limit = o.wartosc;
+        m = 0;
+        for (const auto& o : w.PredkosciOdcinkami)
+            for (const std::size_t k = m + o.metry; m < k && m < n; ++m)
+                profil[m].Predkosc = o.wartosc;
+        w.profilAktualny = true;
+    }
+    return w.ProfilPredkosci;
 }
 
 QString czasJazdyJakoTekst(int sekundy)

@@ -1,8 +1,11 @@
 #pragma once
 // Czysty czas jazdy z symulacji przejazdu metr po metrze i średnia prędkość techniczna.
 
+#include "pricing/Wycena.h"
+
 #include <QString>
 #include <cstddef>
+#include <vector>
 
 namespace tks {
 
@@ -32,14 +35,20 @@ int ograniczVTab(const QString& tekst, bool pasazerski);
 // i zapamiętuje go w d.wycena.VTab.
 int UstalVTab(Droga& d);
 
-// Najdłuższa trasa (w metrach), której profil prędkości jest przechowywany
-// (2 B na metr, tu 40 MB); dłuższej trasie czas jest liczony bez profilu w pamięci.
+// Najdłuższa trasa (w metrach), której profil prędkości metr po metrze jest
+// rozwijany (2 B na metr, tu 40 MB); dłuższej trasie czas jest liczony, a profil
+// zostaje pusty.
 inline constexpr std::size_t kMaxMetrowProfilu = 20'000'000;
 
-// Symulacja przejazdu po trasie: profil prędkości d.wycena.ProfilPredkosci (pusty
-// dla trasy dłuższej niż kMaxMetrowProfilu) i czas jazdy d.wycena.Tr (sekundy).
-// Porządkuje Sciezki.
+// Symulacja przejazdu po trasie: profil prędkości (ciągi metrów w d.wycena)
+// i czas jazdy d.wycena.Tr (sekundy). Porządkuje Sciezki.
 void WyznaczCzasJazdy(Droga& d);
+// Wynik `metry` razy powtórzonego t += c (t, c nieujemne), bit w bit ten sam,
+// ale bez dodawania po kolei w obrębie jednej potęgi dwójki.
+double dodajRazy(double t, double c, std::size_t metry);
+// Profil prędkości ostatniej symulacji, jeden wpis na metr trasy (pusty dla
+// trasy dłuższej niż kMaxMetrowProfilu).
+const std::vector<TMetrProfilu>& profilPredkosci(Wycena& w);
 
 // Czas jazdy w sekundach jako "hh:nn" (pełne godziny, także 24 i więcej).
 QString czasJazdyJakoTekst(int sekundy);

@@ -24,12 +24,15 @@ ProfilTrasy ProfilBiezacejTrasy(Droga& d)
     for (const TSciezka& e : sc)
         metry += std::size_t(std::max(0, e.Odleglosc));
     // profil z ostatniej wyceny, chyba że trasa zmieniła się od niej bez wyceny
-    if (d.wycena.ProfilPredkosci.size() != metry)
+    std::size_t metryWyceny = 0;
+    for (const auto& o : d.wycena.LimityOdcinkami)
+        metryWyceny += o.metry;
+    if (metryWyceny != metry)
         WyznaczCzasJazdy(d);
     if (metry == 0)
         return p;
 
-    p.metry = d.wycena.ProfilPredkosci;
+    p.metry = profilPredkosci(d.wycena);
     p.czasJazdy = d.wycena.Tr;
     p.dlugosc = d.wycena.dlugoscTrasy;
 

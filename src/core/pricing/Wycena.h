@@ -13,6 +13,12 @@ struct TMetrProfilu {
     std::uint8_t Limit = 0;       // najwyższa dozwolona prędkość
 };
 
+// Ciąg kolejnych metrów trasy o tej samej wartości (km/h).
+struct TOdcinekProfilu {
+    std::uint8_t wartosc = 0;
+    std::size_t metry = 0;
+};
+
 struct Wycena {
     double dlugoscTrasy = 0;      // km, zaokrąglona do 0,001
     double dlugoscWycen = 0;      // km objęte wyceną
@@ -27,9 +33,17 @@ struct Wycena {
     // Wycena bez symulacji czasu jazdy (Tr = 0): dla przeliczeń wielu pociągów,
     // które pokazują tylko długości i ceny; nagłówek pociągu wychodzi ten sam.
     bool bezCzasuJazdy = false;
-    // Profil prędkości ostatniej symulacji: jeden wpis na metr trasy
-    // (bufor używany ponownie przy każdej wycenie).
+    // Wynik ostatniej symulacji jako ciągi metrów o stałej wartości: ograniczenia
+    // i prędkości (razem tyle metrów, ile ma trasa).
+    std::vector<TOdcinekProfilu> LimityOdcinkami;
+    std::vector<TOdcinekProfilu> PredkosciOdcinkami;
+    // Profil metr po metrze rozwijany z ciągów dopiero na żądanie (profilPredkosci()):
+    // wycena potrzebuje tylko czasu. Bufor używany ponownie.
     std::vector<TMetrProfilu> ProfilPredkosci;
+    bool profilAktualny = false;
+    // Symulacja liczona metr po metrze zamiast ciągami metrów o stałej prędkości
+    // (wynik ten sam; wolniejsza, zostaje jako wzorzec do porównań).
+    bool symulacjaMetrowa = false;
 };
 
 } // namespace tks
