@@ -17,25 +17,10 @@ namespace tks {
 
 bool zapiszAtomowo(const QString& sciezka, const QByteArray& dane, QString& blad)
 {
-    // flush() przed commit(): commit() nie zauważa zapisu urwanego w połowie
-    // i zamieniłby plik na ucięty
-    QSaveFile f(sciezka);
-    const QString nazwa = QDir::toNativeSeparators(sciezka);
-    if (!f.open(QIODevice::WriteOnly)) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(nazwa, opisBleduPliku(f, sciezka, true));
-        return false;
-    }
-    if (f.write(dane) != dane.size() || !f.flush()) {
-        f.cancelWriting();
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": błąd zapisu (pełny dysk albo przekroczony limit "
-                              "rozmiaru pliku)").arg(nazwa);
-        return false;
-    }
-    if (!f.commit()) {
-        blad = QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(nazwa, opisBleduPliku(f, sciezka, true));
-        return false;
-    }
-    return true;
+    // jak zapis razem jednego pliku: plik tymczasowy z numerem procesu w nazwie, więc
+    // pozostałość po zabitym programie zostaje rozpoznana i usunięta przy następnym
+    // zapisie albo wczytaniu
+    return zapiszAtomowoRazem({{sciezka, dane}}, blad);
 }
 
 namespace {
@@ -136,6 +121,11 @@ bool zapiszAtomowoRazem(const std::vector<std::pair<QString, QByteArray>>& pliki
     };
     for (const auto& [sciezka, dane] : pliki) {
         const QString nazwa = QDir::toNativeSeparators(sciezka);
+        if (QFileInfo(sciezka).isDir()) {
+            blad = QStringLiteral("Nie można zapisać pliku \"%1\": to jest folder, nie plik").arg(nazwa);
+            sprzatnij();
+            return false;
+        }
         auto t = std::make_unique<QTemporaryFile>(
             QFileInfo(sciezka).absolutePath() + QLatin1Char('/') + przedrostekTymczasowego(sciezka)
             + QString::number(::getpid()) + QStringLiteral("-XXXXXX"));

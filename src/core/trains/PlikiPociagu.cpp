@@ -107,6 +107,7 @@ std::optional<TabeleZPlikow> wczytajPlikiPociagu(const Droga& d, int id, QString
     for (const auto& [nazwa, t] : tabele)
         pliki.append(plikTabeliPociagu(d, QString::fromLatin1(nazwa), id));
     dokonczPrzerwanyZapis(pliki);
+    usunPozostalosciZapisu(plikListyPociagow(d));
     for (const auto& [nazwa, t] : tabele) {
         const QString n = QString::fromLatin1(nazwa);
         const QString plik = plikTabeliPociagu(d, n, id);
@@ -143,6 +144,7 @@ std::optional<TabeleZPlikow> wczytajPlikiPociagu(const Droga& d, int id, QString
 std::optional<Tabela> wczytajListePociagow(const Droga& d, QString& blad)
 {
     const QString plik = plikListyPociagow(d);
+    usunPozostalosciZapisu(plik);
     if (!QFileInfo::exists(plik))
         return nowaTabelaListaPociagow();
     return wczytajTabele(plik, nowaTabelaListaPociagow(), blad);
