@@ -136,19 +136,8 @@ int polecenieTrainRepriceAll(const QStringList& argumenty)
                       {QStringLiteral("bledyZapisu"), w.bledyZapisu},
                       {QStringLiteral("zapis"), zapisz}};
     if (plik) {
-        QVector<PoleArkusza> pola;
-        for (const auto& [pole, tytul] : tytulyPrzeliczenia()) {
-            FormatKomorki f = FormatKomorki::Tekst;
-            if (pole.startsWith(QLatin1String("Dlugosc")))
-                f = FormatKomorki::Km;
-            else if (pole.startsWith(QLatin1String("Cena")) || pole.startsWith(QLatin1String("Roznica")))
-                f = FormatKomorki::Zl;
-            else if (pole == QLatin1String("IdPociagu"))
-                f = FormatKomorki::Calkowita;
-            pola.append({pole, tytul, f});
-        }
         QString bladArkusza;
-        if (!zapiszXlsx(*plik, {arkuszZTabeli(QStringLiteral("Przeliczenie"), t, pola)}, bladArkusza))
+        if (!zapiszXlsx(*plik, {arkuszPrzeliczenia(t)}, bladArkusza))
             throw BladOperacji(bladArkusza);
         wynik.insert(QStringLiteral("out"), QFileInfo(*plik).absoluteFilePath());
     }

@@ -2,6 +2,7 @@
 
 #include "common/Liczby.h"
 #include "pricing/CzasJazdy.h"
+#include "reports/Arkusz.h"
 #include "routing/Warunki.h"
 #include "trains/NowyPociag.h"
 #include "trains/PlikiPociagu.h"
@@ -359,6 +360,22 @@ QString podsumowaniePrzeliczenia(const WynikiPrzeliczenia& w)
     if (w.przerwane)
         s += QStringLiteral(" Przerwano przed końcem.");
     return s;
+}
+
+Arkusz arkuszPrzeliczenia(const Tabela& t)
+{
+    QVector<PoleArkusza> pola;
+    for (const auto& [pole, tytul] : tytulyPrzeliczenia()) {
+        FormatKomorki f = FormatKomorki::Tekst;
+        if (pole.startsWith(QLatin1String("Dlugosc")))
+            f = FormatKomorki::Km;
+        else if (pole.startsWith(QLatin1String("Cena")) || pole.startsWith(QLatin1String("Roznica")))
+            f = FormatKomorki::Zl;
+        else if (pole == QLatin1String("IdPociagu"))
+            f = FormatKomorki::Calkowita;
+        pola.append({pole, tytul, f});
+    }
+    return arkuszZTabeli(QStringLiteral("Przeliczenie"), t, pola);
 }
 
 } // namespace tks

@@ -85,6 +85,9 @@ ZmianaCeny zmianaCenyWiersza(const Tabela& t, int wiersz);
 Tabela tabelaPrzeliczenia(const WynikiPrzeliczenia& w);
 // Tytuły kolumn tabeli wyników (pole -> tytuł) w kolejności kolumn.
 const QVector<QPair<QString, QString>>& tytulyPrzeliczenia();
+// Tabela wyników jako arkusz "Przeliczenie": długości w km, ceny i różnice w zł.
+struct Arkusz;
+Arkusz arkuszPrzeliczenia(const Tabela& t);
 // Podsumowanie: liczba pociągów, droższych, tańszych, nieodtworzonych, zmienionych tras.
 QString podsumowaniePrzeliczenia(const WynikiPrzeliczenia& w);
 

@@ -190,19 +190,8 @@ void TFrmPrzeliczenie::ZapiszDoArkusza()
                                       : QString();
     if (plik.isEmpty())
         return;
-    QVector<PoleArkusza> pola;
-    for (const auto& [pole, tytul] : tytulyPrzeliczenia()) {
-        FormatKomorki f = FormatKomorki::Tekst;
-        if (pole.startsWith(QLatin1String("Dlugosc")))
-            f = FormatKomorki::Km;
-        else if (pole.startsWith(QLatin1String("Cena")) || pole.startsWith(QLatin1String("Roznica")))
-            f = FormatKomorki::Zl;
-        else if (pole == QLatin1String("IdPociagu"))
-            f = FormatKomorki::Calkowita;
-        pola.append({pole, tytul, f});
-    }
     QString blad;
-    if (!zapiszXlsx(plik, {arkuszZTabeli(QStringLiteral("Przeliczenie"), tabela_, pola)}, blad))
+    if (!zapiszXlsx(plik, {arkuszPrzeliczenia(tabela_)}, blad))
         interakcja_.komunikat(blad, kTytulBlad, Ikona::Blad);
 }
 

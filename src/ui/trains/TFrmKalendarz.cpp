@@ -2,6 +2,7 @@
 
 #include "OznaczenieCeny.h"
 #include "app/Droga.h"
+#include "common/TekstPola.h"
 #include "calendar/KalendarzPociagu.h"
 #include "calendar/OpisKalendarza.h"
 #include "common/Daty.h"
@@ -90,18 +91,6 @@ QFont czcionkaSiatki(bool pogrubiona = false)
     return f;
 }
 
-QString doPola(const QString& s)
-{
-    QString t = s;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return t;
-}
-QString doWiersza(const QString& s)
-{
-    QString t = s;
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return t;
-}
 
 QLineEdit* poleOdczytu(const char* nazwa)
 {

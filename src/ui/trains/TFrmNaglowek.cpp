@@ -2,6 +2,7 @@
 
 #include "OznaczenieCeny.h"
 #include "app/Droga.h"
+#include "common/TekstPola.h"
 #include "common/Ekran.h"
 #include "common/ModelTabeli.h"
 #include "pricing/Przedzialy.h"
@@ -42,19 +43,6 @@ QLineEdit* poleOdczytu(const char* nazwa, bool doPrawej = true)
     return e;
 }
 
-// Tekst wiersza nagłówka dla pola wielowierszowego i z powrotem (w wierszu CR LF).
-QString doPola(const QString& s)
-{
-    QString t = s;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return t;
-}
-QString doWiersza(const QString& s)
-{
-    QString t = s;
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return t;
-}
 
 // Pusty tekst pola to Null w wierszu.
 QVariant wartoscTekstu(const QString& s) { return s.isEmpty() ? QVariant() : QVariant(s); }
