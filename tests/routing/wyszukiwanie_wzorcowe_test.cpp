@@ -11,6 +11,7 @@
 #include "wspolne/DrogaTestowa.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 
 using namespace tks;
@@ -204,6 +205,57 @@ TEST(WyszukiwanieWzorcowe, SieciSkaliKraju)
             const TOdcinek& o = p.nowa.d.siec.Odcinki[std::size_t(odc.front())];
             const int doSt = o.LpStA == od ? o.LpStB : o.LpStA;
             ASSERT_EQ(p.porownaj(od, doSt, k % 2 ? -1 : o.NrLinii), "");
+        }
+    }
+}
+
+// Układ sieci zmieniany między wyszukiwaniami w miejscu (ta sama liczba stacji):
+// odwrócona lista odcinków stacji, przepięty koniec odcinka, nowy odcinek, odcinek
+// zdjęty z list. Wynik ma zależeć tylko od bieżącej sieci, nie od poprzednich wyszukiwań.
+TEST(WyszukiwanieWzorcowe, ZmianyUkladuSieciMiedzyWyszukiwaniami)
+{
+    Losowanie los(77);
+    for (int siec = 0; siec < 60; ++siec) {
+        Para p;
+        p.ustawSiec(losowaSiec(los));
+        const int n = p.nowa.d.siec.liczbaStacji();
+        for (int krok = 0; krok < 12; ++krok) {
+            const int zmiana = los.ponizej(4);
+            const int a = los.ponizej(n), b = los.ponizej(n);
+            const int e = los.ponizej(std::max(1, p.nowa.d.siec.liczbaOdcinkow()));
+            p.obie([&](DrogaTestowa& t) {
+                Siec& s = t.d.siec;
+                auto& la = s.OdcinkiStacji[std::size_t(a)];
+                switch (zmiana) {
+                case 0:
+                    std::reverse(la.begin(), la.end());
+                    break;
+                case 1:
+                    if (e < s.liczbaOdcinkow()) {
+                        TOdcinek& o = s.Odcinki[std::size_t(e)];
+                        auto& stara = s.OdcinkiStacji[std::size_t(o.LpStB)];
+                        const auto jest = std::find(stara.begin(), stara.end(), e);
+                        if (jest != stara.end())
+                            stara.erase(jest);
+                        o.LpStB = b;
+                        s.OdcinkiStacji[std::size_t(b)].push_back(e);
+                    }
+                    break;
+                case 2:
+                    dodajOdcinek(s, a, b, 1000, 1, cechy::Normalnotorowa, 0, 60);
+                    przygotujStawki(s, 2000);
+                    break;
+                default:
+                    if (!la.empty())
+                        la.pop_back();
+                    break;
+                }
+                t.d.kontrolki.kryterium = krok % 4 == 2 ? 3 : krok % 2;
+            });
+            const int od = los.ponizej(n);
+            const int doSt = los.szansa(0.3) ? -1 : los.ponizej(n);
+            const std::string roznica = p.porownaj(od, doSt, 0);
+            ASSERT_EQ(roznica, "") << "sieć " << siec << ", krok " << krok << ", zmiana " << zmiana;
         }
     }
 }
