@@ -1,0 +1,36 @@
+#pragma once
+// Indeks stacji według nazw: numery stacji w porządku listy alfabetycznej
+// (stacjaPrzedWgNazwy: polskie porządkowanie bez rozróżniania wielkości liter,
+// przy nazwach równych w tym porządku mniejszy numer).
+
+#include "Siec.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tks {
+
+// Sposób liczenia kluczy porządkowania. Wszystkie dają ten sam porządek;
+// wybór służy porównaniom w testach i pomiarach.
+enum class SposobIndeksuNazw {
+    // Wagi znaków z tablicy dla 256 bajtów strony kodowej (zbudowanej raz z ICU
+    // i sprawdzonej z nią); gdy tablica nie powstała - klucze ICU, a bez ICU - QCollator.
+    Najszybszy,
+    // Klucz ICU każdej nazwy osobno.
+    KluczeIcu,
+    // Klucze QCollator (bez ICU).
+    KluczeQCollator,
+};
+
+// Od tylu stacji część pracy indeksu idzie do drugiego wątku (przy starcie: cały
+// indeks równolegle z odczytem pliku).
+inline constexpr int kStacjiNaDwaWatki = 20000;
+
+// `rownolegle`: przy dużej sieci klucze ICU połowy stacji liczy drugi wątek.
+std::vector<std::int32_t> indeksNazw(const std::vector<TStacja>& stacje,
+                                     SposobIndeksuNazw sposob = SposobIndeksuNazw::Najszybszy, bool rownolegle = true);
+
+// Czy działa tablica wag znaków (przy Najszybszy). Gdy nie, indeks liczy się kluczami ICU.
+bool tablicaWagZnakowDziala();
+
+} // namespace tks
