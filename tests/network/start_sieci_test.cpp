@@ -8,12 +8,16 @@
 #include "network/IndeksNazw.h"
 #include "network/PlikSieci.h"
 
+#include "common/Cp1250.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unicode/ucol.h>
+#include <unicode/uset.h>
 
 using namespace tks;
 using namespace tks::test;
@@ -37,8 +41,9 @@ void sprawdzIndeks(const std::vector<TStacja>& st, bool zQCollator)
     ASSERT_EQ(icu.size(), st.size());
     EXPECT_EQ(indeksNazw(st, SposobIndeksuNazw::Najszybszy), icu);
     EXPECT_EQ(indeksNazw(st, SposobIndeksuNazw::Najszybszy, false), icu);
-    if (zQCollator)
+    if (zQCollator) {
         EXPECT_EQ(indeksNazw(st, SposobIndeksuNazw::KluczeQCollator), icu);
+    }
 }
 
 // Pełny obraz modelu: wszystkie pola wszystkich tablic (tak, jak zapisuje je plik),
@@ -107,6 +112,51 @@ TEST(IndeksNazwStartu, TablicaWagJakIcuNaWszystkichParachBajtow)
             nazwy.push_back(QByteArray{} + char(a) + char(b));
     }
     sprawdzIndeks(stacjeONazwach(nazwy), false);
+}
+
+// Pary łączone przez ICU w jeden element, znalezione przy budowie tablicy jednym
+// przejściem po tekście ze wszystkimi parami, to dokładnie skrócenia z danych ICU
+// złożone z samych znaków strony kodowej (i nie ma dłuższych).
+TEST(IndeksNazwStartu, ParyJednegoElementuJakSkroceniaIcu)
+{
+    ASSERT_TRUE(tablicaWagZnakowDziala());
+    std::array<char16_t, 256> znak{};
+    for (int b = 0; b < 256; ++b) {
+        const char c = char(b);
+        znak[std::size_t(b)] = char16_t(zCp1250(&c, 1).at(0).unicode());
+    }
+    UErrorCode st = U_ZERO_ERROR;
+    UCollator* k = ucol_open("pl", &st);
+    ASSERT_TRUE(U_SUCCESS(st));
+    USet* skrocenia = uset_openEmpty();
+    ucol_getContractionsAndExpansions(k, skrocenia, nullptr, true, &st);
+    ASSERT_TRUE(U_SUCCESS(st));
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> wzor;
+    for (std::int32_t i = 0; i < uset_getItemCount(skrocenia); ++i) {
+        UChar32 od = 0, doZ = 0;
+        UChar tekst[64];
+        UErrorCode st2 = U_ZERO_ERROR;
+        const std::int32_t dl = uset_getItem(skrocenia, i, &od, &doZ, tekst, 64, &st2);
+        ASSERT_TRUE(U_SUCCESS(st2));
+        std::vector<std::vector<std::uint8_t>> bajty;
+        for (std::int32_t j = 0; j < dl; ++j) {
+            bajty.emplace_back();
+            for (int b = 0; b < 256; ++b)
+                if (znak[std::size_t(b)] == tekst[j])
+                    bajty.back().push_back(std::uint8_t(b));
+        }
+        if (dl == 0 || std::any_of(bajty.begin(), bajty.end(), [](const auto& v) { return v.empty(); }))
+            continue;
+        ASSERT_EQ(dl, 2);
+        for (auto a : bajty[0])
+            for (auto b : bajty[1])
+                wzor.emplace_back(a, b);
+    }
+    uset_close(skrocenia);
+    ucol_close(k);
+    std::sort(wzor.begin(), wzor.end());
+    EXPECT_FALSE(wzor.empty());   // "L·" i "l·"
+    EXPECT_EQ(paryBajtowJednegoElementu(), wzor);
 }
 
 // Dłuższe teksty: losowe z całej strony kodowej do pełnej długości 80 znaków, z
@@ -215,8 +265,9 @@ TEST_F(StartSieci, UszkodzonyPlikJakWzorcowy)
             const auto wzor = czytajZawartoscSieciWzorcowo(zmieniona, bladWzoru);
             ASSERT_EQ(nowa.has_value(), wzor.has_value()) << "bajt " << i << " = " << v;
             ASSERT_EQ(blad, bladWzoru) << "bajt " << i << " = " << v;
-            if (nowa)
+            if (nowa) {
                 ASSERT_EQ(budujZawartoscSieci(*nowa), budujZawartoscSieci(*wzor)) << "bajt " << i;
+            }
             if (los.ponizej(40) == 0) {
                 przeksztalcKluczem(zmieniona);
                 zapisz(zmieniona);

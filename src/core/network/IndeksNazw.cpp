@@ -10,7 +10,6 @@
 #include <thread>
 #include <unicode/ucol.h>
 #include <unicode/ucoleitr.h>
-#include <unicode/uset.h>
 
 namespace tks {
 namespace {
@@ -92,44 +91,103 @@ bool wczesniejWIndeksie(const KluczeNazw& k, const KluczeNazw::Wpis& a, const Kl
     return a.stacja < b.stacja;
 }
 
-// Sortowanie wpisów: najpierw pozycyjne (po bajcie, od najmłodszego) według
-// pierwszych 8 bajtów klucza, potem ciągi wpisów o równych 8 bajtach pełnym
-// porównaniem. Bez porównań przy większości wpisów i bez skakania po buforze kluczy.
-void sortuj(KluczeNazw& k)
+// 8 bajtów klucza od bajtu `g` jako liczba (starszy bajt pierwszy), za końcem klucza zera.
+std::uint64_t kawalekKlucza(const KluczeNazw& k, const KluczeNazw::Wpis& w, std::uint32_t g)
 {
-    auto& w = k.wpisy;
-    const std::size_t n = w.size();
-    if (n < 2)
-        return;
+    if (g == 0)
+        return w.poczatek8;
+    std::uint8_t p[8] = {};
+    if (w.dlugosc > g)
+        std::memcpy(p, k.bajty.data() + w.od + g, std::min<std::uint32_t>(8, w.dlugosc - g));
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    return __builtin_bswap64(v);
+}
+
+// Stabilne sortowanie pozycyjne wpisów [a, a + m) według liczb `kl` (po bajcie, od
+// najmłodszego; bajty jednakowe we wszystkich wpisach są pomijane).
+void pozycyjnie(KluczeNazw::Wpis* a, std::uint64_t* kl, std::size_t m)
+{
     std::array<std::array<std::uint32_t, 256>, 8> licznik{};
-    for (const auto& e : w)
+    for (std::size_t i = 0; i < m; ++i)
         for (int b = 0; b < 8; ++b)
-            ++licznik[std::size_t(b)][(e.poczatek8 >> (8 * b)) & 0xFF];
-    std::vector<KluczeNazw::Wpis> pomoc;
+            ++licznik[std::size_t(b)][(kl[i] >> (8 * b)) & 0xFF];
+    std::vector<KluczeNazw::Wpis> pw;
+    std::vector<std::uint64_t> pk;
+    KluczeNazw::Wpis* wa = a;
+    std::uint64_t* wk = kl;
     for (int b = 0; b < 8; ++b) {
         auto& l = licznik[std::size_t(b)];
-        if (l[(w.front().poczatek8 >> (8 * b)) & 0xFF] == n)
-            continue;   // ten bajt wszędzie ten sam
+        if (l[(wk[0] >> (8 * b)) & 0xFF] == m)
+            continue;
         std::uint32_t suma = 0;
         for (auto& c : l) {
             const std::uint32_t t = c;
             c = suma;
             suma += t;
         }
-        pomoc.resize(n);
-        for (const auto& e : w)
-            pomoc[l[(e.poczatek8 >> (8 * b)) & 0xFF]++] = e;
-        w.swap(pomoc);
+        if (pw.empty()) {
+            pw.resize(m);
+            pk.resize(m);
+        }
+        KluczeNazw::Wpis* ca = wa == a ? pw.data() : a;
+        std::uint64_t* ck = wk == kl ? pk.data() : kl;
+        for (std::size_t i = 0; i < m; ++i) {
+            const std::uint32_t d = l[(wk[i] >> (8 * b)) & 0xFF]++;
+            ca[d] = wa[i];
+            ck[d] = wk[i];
+        }
+        wa = ca;
+        wk = ck;
     }
-    auto przed = [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(k, a, b); };
-    for (std::size_t i = 0; i < n;) {
+    if (wa != a) {
+        std::copy(wa, wa + m, a);
+        std::copy(wk, wk + m, kl);
+    }
+}
+
+// Sortowanie wpisów [a, a + m), których klucze mają wspólne pierwsze `g` bajtów:
+// pozycyjnie według kolejnych 8 bajtów, potem tak samo każdy ciąg wpisów z równymi
+// 8 bajtami (o ile któryś klucz jest dłuższy). Wpisy wchodzą w kolejności numerów
+// stacji, a sortowanie pozycyjne jest stabilne, więc równe klucze zostają w tej
+// kolejności. Ciągi do 256 wpisów - porównaniem (przy takich pozycyjne z 8 tablicami
+// liczników kosztuje więcej: na sieci 100 000 punktów przy progu 64 wpisów 51 mln
+// instrukcji całego sortowania, przy progu 256 - 38 mln).
+void sortujOd(const KluczeNazw& k, KluczeNazw::Wpis* a, std::size_t m, std::uint32_t g)
+{
+    auto przed = [&](const KluczeNazw::Wpis& x, const KluczeNazw::Wpis& y) { return wczesniejWIndeksie(k, x, y); };
+    if (m < 2)
+        return;
+    if (m <= 256) {
+        if (!std::is_sorted(a, a + m, przed))
+            std::sort(a, a + m, przed);
+        return;
+    }
+    std::vector<std::uint64_t> kl(m);
+    for (std::size_t i = 0; i < m; ++i)
+        kl[i] = kawalekKlucza(k, a[i], g);
+    pozycyjnie(a, kl.data(), m);
+    for (std::size_t i = 0; i < m;) {
         std::size_t j = i + 1;
-        while (j < n && w[j].poczatek8 == w[i].poczatek8)
+        bool dluzszy = a[i].dlugosc > g + 8, rozneDlugosci = false;
+        while (j < m && kl[j] == kl[i]) {
+            dluzszy = dluzszy || a[j].dlugosc > g + 8;
+            rozneDlugosci = rozneDlugosci || a[j].dlugosc != a[i].dlugosc;
             ++j;
-        if (j - i > 1 && !std::is_sorted(w.begin() + std::ptrdiff_t(i), w.begin() + std::ptrdiff_t(j), przed))
-            std::sort(w.begin() + std::ptrdiff_t(i), w.begin() + std::ptrdiff_t(j), przed);
+        }
+        if (j - i > 1) {
+            if (dluzszy)
+                sortujOd(k, a + i, j - i, g + 8);
+            else if (rozneDlugosci)   // klucze równe z dopełnieniem zerami, ale różnej długości
+                std::sort(a + i, a + j, przed);
+        }
         i = j;
     }
+}
+
+void sortuj(KluczeNazw& k)
+{
+    sortujOd(k, k.wpisy.data(), k.wpisy.size(), 0);
 }
 
 // Porządkowanie polskie bez rozróżniania wielkości liter, z tymi samymi
@@ -251,6 +309,14 @@ public:
         return lp + ld;
     }
 
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> paryBajtow() const
+    {
+        std::vector<std::pair<std::uint8_t, std::uint8_t>> w;
+        for (const Para& p : pary_)
+            w.emplace_back(std::uint8_t(p.znaki >> 8), std::uint8_t(p.znaki & 0xFF));
+        return w;
+    }
+
 private:
     struct Para {
         std::uint16_t znaki = 0;   // pierwszy bajt << 8 | drugi
@@ -271,17 +337,32 @@ private:
         std::vector<std::uint32_t> pierwsze;
         std::vector<std::uint16_t> drugie;
     };
-    static std::optional<Surowe> surowe(const UCollator* k, const std::u16string& tekst)
+    // Elementy porządkowania tekstu w postaci 32-bitowej, jak je podaje ucol_next.
+    static std::optional<std::vector<std::uint32_t>> elementy(const UCollator* k, const char16_t* tekst, int n)
     {
         UErrorCode st = U_ZERO_ERROR;
-        UCollationElements* it = ucol_openElements(k, reinterpret_cast<const UChar*>(tekst.data()),
-                                                   std::int32_t(tekst.size()), &st);
+        UCollationElements* it = ucol_openElements(k, reinterpret_cast<const UChar*>(tekst), n, &st);
         if (U_FAILURE(st) || !it)
             return std::nullopt;
-        // ucol_next podaje element w postaci 32-bitowej: górne 16 bitów wagi pierwszego
-        // stopnia, górny bajt wagi drugiego stopnia i bajt trzeciego; gdy dolne części
-        // nie są zerowe, następny jest element kontynuacji (dolny bajt z bitami 0xC0)
-        // z dolnymi 16 bitami wagi pierwszego stopnia i dolnym bajtem drugiego.
+        std::vector<std::uint32_t> w;
+        for (;;) {
+            const std::int32_t e = ucol_next(it, &st);
+            if (U_FAILURE(st) || e == UCOL_NULLORDER)
+                break;
+            w.push_back(std::uint32_t(e));
+        }
+        ucol_closeElements(it);
+        if (U_FAILURE(st))
+            return std::nullopt;
+        return w;
+    }
+
+    // Wagi elementów: górne 16 bitów wagi pierwszego stopnia, górny bajt wagi drugiego
+    // stopnia i bajt trzeciego; gdy dolne części nie są zerowe, następny jest element
+    // kontynuacji (dolny bajt z bitami 0xC0) z dolnymi 16 bitami wagi pierwszego
+    // stopnia i dolnym bajtem drugiego.
+    static Surowe surowe(const std::vector<std::uint32_t>& elementy)
+    {
         Surowe w;
         std::uint32_t p = 0, s = 0;
         bool jest = false;
@@ -293,11 +374,7 @@ private:
                     w.drugie.push_back(std::uint16_t(s));
             }
         };
-        for (;;) {
-            const std::int32_t e = ucol_next(it, &st);
-            if (U_FAILURE(st) || e == UCOL_NULLORDER)
-                break;
-            const auto u = std::uint32_t(e);
+        for (const std::uint32_t u : elementy) {
             if ((u & 0xC0u) == 0xC0u && jest) {
                 p |= u >> 16;
                 s |= (u >> 8) & 0xFFu;
@@ -309,10 +386,90 @@ private:
             }
         }
         zapisz();
-        ucol_closeElements(it);
-        if (U_FAILURE(st))
-            return std::nullopt;
         return w;
+    }
+
+    // Pary bajtów, których elementy nie są elementami pierwszego i drugiego znaku
+    // po kolei (skrócenia albo reguły zależne od poprzedniego znaku). Zamiast
+    // sprawdzać 65 536 par osobno, przechodzi się raz tekst, w którym każda para
+    // bajtów sąsiaduje dokładnie raz (ciąg de Bruijna rzędu 2: słowa Lyndona długości
+    // 1 i 2 w porządku leksykograficznym, 65 537 znaków), i porównuje jego elementy
+    // z elementami kolejnych znaków. W miejscu niezgodności pary wokół sprawdza się
+    // osobno, a porównanie zaczyna od nowa dwa znaki dalej.
+    static std::optional<std::vector<std::pair<std::uint8_t, std::uint8_t>>>
+    paryLaczone(const UCollator* k, const std::array<char16_t, 256>& znak,
+                const std::vector<std::vector<std::uint32_t>>& pojedyncze)
+    {
+        std::vector<std::uint8_t> c;
+        c.reserve(256 * 256 + 1);
+        for (int a = 0; a < 256; ++a) {
+            c.push_back(std::uint8_t(a));
+            for (int b = a + 1; b < 256; ++b) {
+                c.push_back(std::uint8_t(a));
+                c.push_back(std::uint8_t(b));
+            }
+        }
+        c.push_back(c.front());
+        std::vector<char16_t> t(c.size());
+        for (std::size_t i = 0; i < c.size(); ++i)
+            t[i] = znak[c[i]];
+        const std::size_t n = c.size();
+
+        std::vector<std::pair<std::uint8_t, std::uint8_t>> podejrzane;
+        auto oznacz = [&](std::size_t m) {
+            for (std::size_t q = m >= 3 ? m - 3 : 0; q <= m + 2 && q + 1 < n; ++q)
+                podejrzane.emplace_back(c[q], c[q + 1]);
+        };
+        UErrorCode st = U_ZERO_ERROR;
+        UCollationElements* it = ucol_openElements(k, reinterpret_cast<const UChar*>(t.data()), std::int32_t(n), &st);
+        if (U_FAILURE(st) || !it)
+            return std::nullopt;
+        std::size_t i = 0, j = 0;   // znak i jego element, których się oczekuje
+        auto pominPuste = [&] {
+            while (i < n && pojedyncze[c[i]].empty())
+                ++i;
+        };
+        pominPuste();
+        for (;;) {
+            const std::int32_t e = ucol_next(it, &st);
+            if (U_FAILURE(st))
+                break;
+            if (e == UCOL_NULLORDER && i >= n)
+                break;
+            if (e != UCOL_NULLORDER && i < n && std::uint32_t(e) == pojedyncze[c[i]][j]) {
+                if (++j == pojedyncze[c[i]].size()) {
+                    j = 0;
+                    ++i;
+                    pominPuste();
+                }
+                continue;
+            }
+            oznacz(std::min(i, n - 1));
+            if (podejrzane.size() > 4096 || i + 2 >= n)
+                break;
+            i += 2;
+            j = 0;
+            ucol_setText(it, reinterpret_cast<const UChar*>(t.data() + i), std::int32_t(n - i), &st);
+            pominPuste();
+        }
+        ucol_closeElements(it);
+        if (U_FAILURE(st) || podejrzane.size() > 4096)
+            return std::nullopt;
+
+        std::sort(podejrzane.begin(), podejrzane.end());
+        podejrzane.erase(std::unique(podejrzane.begin(), podejrzane.end()), podejrzane.end());
+        std::vector<std::pair<std::uint8_t, std::uint8_t>> pary;
+        for (const auto& [a, b] : podejrzane) {
+            const char16_t para[2] = {znak[a], znak[b]};
+            auto e = elementy(k, para, 2);
+            if (!e)
+                return std::nullopt;
+            std::vector<std::uint32_t> poKolei = pojedyncze[a];
+            poKolei.insert(poKolei.end(), pojedyncze[b].begin(), pojedyncze[b].end());
+            if (*e != poKolei)
+                pary.emplace_back(a, b);
+        }
+        return pary;
     }
 
     static std::optional<TablicaWag> zbuduj()
@@ -329,48 +486,19 @@ private:
             znak[std::size_t(b)] = char16_t(zCp1250(&c, 1).at(0).unicode());
         }
 
-        // Pary łączone w jeden element (skrócenia ICU złożone z samych znaków strony kodowej).
-        std::vector<std::pair<std::uint8_t, std::uint8_t>> paryBajtow;
-        {
-            UErrorCode st = U_ZERO_ERROR;
-            USet* skrocenia = uset_openEmpty();
-            ucol_getContractionsAndExpansions(k, skrocenia, nullptr, true, &st);
-            bool dobrze = U_SUCCESS(st);
-            const std::int32_t n = dobrze ? uset_getItemCount(skrocenia) : 0;
-            for (std::int32_t i = 0; i < n && dobrze; ++i) {
-                UChar32 od = 0, doZ = 0;
-                UChar tekst[16];
-                UErrorCode st2 = U_ZERO_ERROR;
-                const std::int32_t dl = uset_getItem(skrocenia, i, &od, &doZ, tekst, 16, &st2);
-                if (dl == 0)
-                    continue;   // zakres pojedynczych znaków: ich elementy są w tablicy znaków
-                if (U_FAILURE(st2)) {
-                    dobrze = false;   // tekst dłuższy niż 16 znaków - poza zasięgiem tablicy
-                    break;
-                }
-                // Bajty, które dają kolejne znaki skrócenia (kilka bajtów może dawać U+FFFD).
-                std::vector<std::vector<std::uint8_t>> bajty(static_cast<std::size_t>(dl));
-                bool zeStrony = true;
-                for (std::int32_t j = 0; j < dl && zeStrony; ++j) {
-                    for (int b = 0; b < 256; ++b)
-                        if (znak[std::size_t(b)] == tekst[j])
-                            bajty[std::size_t(j)].push_back(std::uint8_t(b));
-                    zeStrony = !bajty[std::size_t(j)].empty();
-                }
-                if (!zeStrony)
-                    continue;
-                if (dl != 2) {
-                    dobrze = false;   // dłuższe skrócenia tablica nie opisuje
-                    break;
-                }
-                for (auto a : bajty[0])
-                    for (auto b : bajty[1])
-                        paryBajtow.emplace_back(a, b);
-            }
-            uset_close(skrocenia);
-            if (!dobrze)
+        // Elementy każdego znaku osobno.
+        std::vector<std::vector<std::uint32_t>> pojedyncze(256);
+        for (int b = 0; b < 256; ++b) {
+            auto e = elementy(k, &znak[std::size_t(b)], 1);
+            if (!e)
                 return std::nullopt;
+            pojedyncze[std::size_t(b)] = std::move(*e);
         }
+        // Pary łączone w jeden element (skrócenia ICU złożone z samych znaków strony kodowej).
+        auto pary = paryLaczone(k, znak, pojedyncze);
+        if (!pary)
+            return std::nullopt;
+        const auto& paryBajtow = *pary;
         // Pary dobiera się od lewej; znak, który kończy jedną parę i zaczyna inną,
         // wymagałby innego dobierania.
         for (const auto& [a, b] : paryBajtow)
@@ -380,18 +508,15 @@ private:
 
         // Wagi wszystkich znaków i par, potem rangi.
         std::vector<Surowe> wagiZnakow(256);
-        for (int b = 0; b < 256; ++b) {
-            auto w = surowe(k, std::u16string(1, znak[std::size_t(b)]));
-            if (!w)
-                return std::nullopt;
-            wagiZnakow[std::size_t(b)] = std::move(*w);
-        }
+        for (int b = 0; b < 256; ++b)
+            wagiZnakow[std::size_t(b)] = surowe(pojedyncze[std::size_t(b)]);
         std::vector<Surowe> wagiPar;
         for (const auto& [a, b] : paryBajtow) {
-            auto w = surowe(k, std::u16string{znak[a], znak[b]});
-            if (!w)
+            const char16_t t[2] = {znak[a], znak[b]};
+            auto e = elementy(k, t, 2);
+            if (!e)
                 return std::nullopt;
-            wagiPar.push_back(std::move(*w));
+            wagiPar.push_back(surowe(*e));
         }
         std::vector<std::uint32_t> pierwsze;
         std::vector<std::uint16_t> drugie;
@@ -571,6 +696,12 @@ std::vector<std::int32_t> indeksIcu(const std::vector<TStacja>& stacje, bool row
 bool tablicaWagZnakowDziala()
 {
     return TablicaWag::wspolna() != nullptr;
+}
+
+std::vector<std::pair<std::uint8_t, std::uint8_t>> paryBajtowJednegoElementu()
+{
+    const TablicaWag* t = TablicaWag::wspolna();
+    return t ? t->paryBajtow() : std::vector<std::pair<std::uint8_t, std::uint8_t>>{};
 }
 
 std::vector<std::int32_t> indeksNazw(const std::vector<TStacja>& stacje, SposobIndeksuNazw sposob, bool rownolegle)

@@ -6,6 +6,7 @@
 #include "Siec.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tks {
@@ -32,5 +33,8 @@ std::vector<std::int32_t> indeksNazw(const std::vector<TStacja>& stacje,
 
 // Czy działa tablica wag znaków (przy Najszybszy). Gdy nie, indeks liczy się kluczami ICU.
 bool tablicaWagZnakowDziala();
+// Pary bajtów, które ICU porządkuje jako jeden element (np. "l·"), znalezione przy
+// budowie tablicy; puste, gdy tablica nie działa.
+std::vector<std::pair<std::uint8_t, std::uint8_t>> paryBajtowJednegoElementu();
 
 } // namespace tks
