@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <optional>
 #include <thread>
@@ -281,8 +282,11 @@ public:
     static const TablicaWag* wspolna()
     {
         static const std::optional<TablicaWag> t = zbuduj();
+        zbudowana_.store(true, std::memory_order_release);
         return t ? &*t : nullptr;
     }
+    // Czy tablica jest już zbudowana (wtedy wspolna() nic nie kosztuje).
+    static bool zbudowana() { return zbudowana_.load(std::memory_order_acquire); }
 
     // Klucz bajtów `z` (n znaków) w `klucz`; zwraca jego długość.
     std::size_t klucz(const char* z, int n, std::uint8_t* klucz) const
@@ -602,7 +606,11 @@ private:
     std::array<WagiZnaku, 256> znaki_{};
     std::array<bool, 256> poczatekPary_{};
     std::vector<Para> pary_;
+    static inline std::atomic<bool> zbudowana_{false};
 };
+
+// Od tylu stacji tablica wag się opłaca, nawet gdy trzeba ją dopiero zbudować.
+constexpr std::size_t kStacjiNaTabliceWag = 8000;
 
 // Klucze wszystkich stacji i sortowanie. `Licz(klucze, i)` dopisuje klucz stacji i;
 // przy dużej sieci i drugim liczącym (`drugi`) klucze drugiej połowy stacji liczy
@@ -693,6 +701,11 @@ std::vector<std::int32_t> indeksIcu(const std::vector<TStacja>& stacje, bool row
 
 } // namespace
 
+void przygotujIndeksNazw()
+{
+    TablicaWag::wspolna();
+}
+
 bool tablicaWagZnakowDziala()
 {
     return TablicaWag::wspolna() != nullptr;
@@ -708,8 +721,9 @@ std::vector<std::int32_t> indeksNazw(const std::vector<TStacja>& stacje, SposobI
 {
     switch (sposob) {
     case SposobIndeksuNazw::Najszybszy:
-        if (const TablicaWag* t = TablicaWag::wspolna())
-            return indeksTablica(stacje, *t);
+        if (stacje.size() >= kStacjiNaTabliceWag || TablicaWag::zbudowana())
+            if (const TablicaWag* t = TablicaWag::wspolna())
+                return indeksTablica(stacje, *t);
         return indeksIcu(stacje, rownolegle);
     case SposobIndeksuNazw::KluczeIcu:
         return indeksIcu(stacje, rownolegle);

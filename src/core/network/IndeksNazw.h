@@ -14,8 +14,10 @@ namespace tks {
 // Sposób liczenia kluczy porządkowania. Wszystkie dają ten sam porządek;
 // wybór służy porównaniom w testach i pomiarach.
 enum class SposobIndeksuNazw {
-    // Wagi znaków z tablicy dla 256 bajtów strony kodowej (zbudowanej raz z ICU
-    // i sprawdzonej z nią); gdy tablica nie powstała - klucze ICU, a bez ICU - QCollator.
+    // Wagi znaków z tablicy dla 256 bajtów strony kodowej (zbudowanej raz na proces
+    // z ICU i sprawdzonej z nią, co kosztuje tyle, co klucze ICU ok. 8 000 nazw),
+    // gdy sieć jest duża albo tablica już jest; inaczej - albo gdy tablica nie
+    // powstała - klucze ICU, a bez ICU - QCollator.
     Najszybszy,
     // Klucz ICU każdej nazwy osobno.
     KluczeIcu,
@@ -30,6 +32,10 @@ inline constexpr int kStacjiNaDwaWatki = 20000;
 // `rownolegle`: przy dużej sieci klucze ICU połowy stacji liczy drugi wątek.
 std::vector<std::int32_t> indeksNazw(const std::vector<TStacja>& stacje,
                                      SposobIndeksuNazw sposob = SposobIndeksuNazw::Najszybszy, bool rownolegle = true);
+
+// Przygotowuje raz na proces to, czego indeks dużej sieci potrzebuje (tablicę wag
+// znaków); wołane z góry, np. w innym wątku w trakcie odczytu pliku.
+void przygotujIndeksNazw();
 
 // Czy działa tablica wag znaków (przy Najszybszy). Gdy nie, indeks liczy się kluczami ICU.
 bool tablicaWagZnakowDziala();

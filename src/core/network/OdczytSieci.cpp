@@ -13,8 +13,10 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -484,26 +486,30 @@ private:
     Zrodlo& z_;
 };
 
-// Indeks nazw liczony w drugim wątku od chwili, gdy są rekordy stacji. Gdy wątku
-// nie da się uruchomić albo liczenie w nim się nie uda, indeks liczy się po odczycie.
+// Indeks nazw w drugim wątku. Wątek rusza razem z odczytem: najpierw przygotowuje
+// to, co indeks potrzebuje raz na proces (tablicę wag znaków), potem czeka na rekordy
+// stacji i liczy indeks, gdy wątek główny czyta resztę pliku. Gdy wątku nie da się
+// uruchomić albo liczenie w nim się nie uda, indeks liczy się po odczycie.
 class IndeksWTle {
 public:
     IndeksWTle() = default;
     IndeksWTle(const IndeksWTle&) = delete;
     IndeksWTle& operator=(const IndeksWTle&) = delete;
-    ~IndeksWTle()
+    ~IndeksWTle() { zakoncz(); }
+
+    void uruchom()
     {
-        if (watek_.joinable())
-            watek_.join();
-    }
-    void uruchom(const std::vector<TStacja>& stacje)
-    {
-        if (stacje.size() < std::size_t(kStacjiNaDwaWatki))
-            return;   // mały indeks: taniej po odczycie niż z wątkiem
         try {
-            watek_ = std::thread([this, &stacje] {
+            watek_ = std::thread([this] {
                 try {
-                    wynik_ = indeksNazw(stacje, SposobIndeksuNazw::Najszybszy, false);
+                    przygotujIndeksNazw();
+                    std::unique_lock<std::mutex> l(m_);
+                    cv_.wait(l, [this] { return stacje_ != nullptr || koniec_; });
+                    if (!stacje_)
+                        return;
+                    const std::vector<TStacja>& st = *stacje_;
+                    l.unlock();
+                    wynik_ = indeksNazw(st, SposobIndeksuNazw::Najszybszy, false);
                     gotowy_ = true;
                 } catch (...) {
                     gotowy_ = false;
@@ -512,17 +518,41 @@ public:
         } catch (const std::system_error&) {
         }
     }
+    // Rekordy stacji są wczytane (wektor nie zmienia już położenia ani zawartości).
+    void stacjeWczytane(const std::vector<TStacja>& stacje)
+    {
+        {
+            std::lock_guard<std::mutex> l(m_);
+            stacje_ = &stacje;
+        }
+        cv_.notify_one();
+    }
     std::vector<std::int32_t> wynik(const std::vector<TStacja>& stacje)
     {
-        if (watek_.joinable())
-            watek_.join();
+        zakoncz();
         if (gotowy_)
             return std::move(wynik_);
         return indeksNazw(stacje);
     }
 
 private:
+    void zakoncz()
+    {
+        if (!watek_.joinable())
+            return;
+        {
+            std::lock_guard<std::mutex> l(m_);
+            koniec_ = true;
+        }
+        cv_.notify_one();
+        watek_.join();
+    }
+
     std::thread watek_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    const std::vector<TStacja>* stacje_ = nullptr;
+    bool koniec_ = false;
     std::vector<std::int32_t> wynik_;
     bool gotowy_ = false;
 };
@@ -567,10 +597,15 @@ bool wczytaj(Siec& s, const QString& sciezka, QString& blad, bool pochodne, Inte
         Siec nowa;
         IndeksWTle indeks;
         try {
+            // Drugi wątek tylko przy dużej sieci (plik na co najmniej tyle rekordów
+            // stacji): przy małej indeks po odczycie kosztuje mniej niż wątek.
+            const bool wTle = pochodne && rozmiar / kRozmiarStacji >= kStacjiNaDwaWatki;
+            if (wTle)
+                indeks.uruchom();
             ZrodloPliku z(f, rozmiar);
             Odczyt<ZrodloPliku>(z).siec(nowa, [&] {
-                if (pochodne)
-                    indeks.uruchom(nowa.Stacje);
+                if (wTle)
+                    indeks.stacjeWczytane(nowa.Stacje);
             });
             if (pochodne) {
                 nowa.StacjeWgNazwy = indeks.wynik(nowa.Stacje);
