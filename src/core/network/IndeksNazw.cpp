@@ -151,9 +151,9 @@ void pozycyjnie(KluczeNazw::Wpis* a, std::uint64_t* kl, std::size_t m)
 // pozycyjnie według kolejnych 8 bajtów, potem tak samo każdy ciąg wpisów z równymi
 // 8 bajtami (o ile któryś klucz jest dłuższy). Wpisy wchodzą w kolejności numerów
 // stacji, a sortowanie pozycyjne jest stabilne, więc równe klucze zostają w tej
-// kolejności. Ciągi do 256 wpisów - porównaniem (przy takich pozycyjne z 8 tablicami
-// liczników kosztuje więcej: na sieci 100 000 punktów przy progu 64 wpisów 51 mln
-// instrukcji całego sortowania, przy progu 256 - 38 mln).
+// kolejności. Ciągi do 256 wpisów - porównaniem: przy krótkich ciągach 8 tablic
+// liczników sortowania pozycyjnego kosztuje więcej niż porównania (sieć 100 000
+// punktów: cały indeks 86 mln instrukcji, bez drugiego poziomu 104 mln).
 void sortujOd(const KluczeNazw& k, KluczeNazw::Wpis* a, std::size_t m, std::uint32_t g)
 {
     auto przed = [&](const KluczeNazw::Wpis& x, const KluczeNazw::Wpis& y) { return wczesniejWIndeksie(k, x, y); };
