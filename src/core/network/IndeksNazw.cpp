@@ -92,103 +92,44 @@ bool wczesniejWIndeksie(const KluczeNazw& k, const KluczeNazw::Wpis& a, const Kl
     return a.stacja < b.stacja;
 }
 
-// 8 bajtów klucza od bajtu `g` jako liczba (starszy bajt pierwszy), za końcem klucza zera.
-std::uint64_t kawalekKlucza(const KluczeNazw& k, const KluczeNazw::Wpis& w, std::uint32_t g)
+// Sortowanie wpisów: najpierw pozycyjne (po bajcie, od najmłodszego) według
+// pierwszych 8 bajtów klucza, potem ciągi wpisów o równych 8 bajtach pełnym
+// porównaniem. Bez porównań przy większości wpisów i bez skakania po buforze kluczy.
+void sortuj(KluczeNazw& k)
 {
-    if (g == 0)
-        return w.poczatek8;
-    std::uint8_t p[8] = {};
-    if (w.dlugosc > g)
-        std::memcpy(p, k.bajty.data() + w.od + g, std::min<std::uint32_t>(8, w.dlugosc - g));
-    std::uint64_t v;
-    std::memcpy(&v, p, 8);
-    return __builtin_bswap64(v);
-}
-
-// Stabilne sortowanie pozycyjne wpisów [a, a + m) według liczb `kl` (po bajcie, od
-// najmłodszego; bajty jednakowe we wszystkich wpisach są pomijane).
-void pozycyjnie(KluczeNazw::Wpis* a, std::uint64_t* kl, std::size_t m)
-{
+    auto& w = k.wpisy;
+    const std::size_t n = w.size();
+    if (n < 2)
+        return;
     std::array<std::array<std::uint32_t, 256>, 8> licznik{};
-    for (std::size_t i = 0; i < m; ++i)
+    for (const auto& e : w)
         for (int b = 0; b < 8; ++b)
-            ++licznik[std::size_t(b)][(kl[i] >> (8 * b)) & 0xFF];
-    std::vector<KluczeNazw::Wpis> pw;
-    std::vector<std::uint64_t> pk;
-    KluczeNazw::Wpis* wa = a;
-    std::uint64_t* wk = kl;
+            ++licznik[std::size_t(b)][(e.poczatek8 >> (8 * b)) & 0xFF];
+    std::vector<KluczeNazw::Wpis> pomoc;
     for (int b = 0; b < 8; ++b) {
         auto& l = licznik[std::size_t(b)];
-        if (l[(wk[0] >> (8 * b)) & 0xFF] == m)
-            continue;
+        if (l[(w.front().poczatek8 >> (8 * b)) & 0xFF] == n)
+            continue;   // ten bajt wszędzie ten sam
         std::uint32_t suma = 0;
         for (auto& c : l) {
             const std::uint32_t t = c;
             c = suma;
             suma += t;
         }
-        if (pw.empty()) {
-            pw.resize(m);
-            pk.resize(m);
-        }
-        KluczeNazw::Wpis* ca = wa == a ? pw.data() : a;
-        std::uint64_t* ck = wk == kl ? pk.data() : kl;
-        for (std::size_t i = 0; i < m; ++i) {
-            const std::uint32_t d = l[(wk[i] >> (8 * b)) & 0xFF]++;
-            ca[d] = wa[i];
-            ck[d] = wk[i];
-        }
-        wa = ca;
-        wk = ck;
+        pomoc.resize(n);
+        for (const auto& e : w)
+            pomoc[l[(e.poczatek8 >> (8 * b)) & 0xFF]++] = e;
+        w.swap(pomoc);
     }
-    if (wa != a) {
-        std::copy(wa, wa + m, a);
-        std::copy(wk, wk + m, kl);
-    }
-}
-
-// Sortowanie wpisów [a, a + m), których klucze mają wspólne pierwsze `g` bajtów:
-// pozycyjnie według kolejnych 8 bajtów, potem tak samo każdy ciąg wpisów z równymi
-// 8 bajtami (o ile któryś klucz jest dłuższy). Wpisy wchodzą w kolejności numerów
-// stacji, a sortowanie pozycyjne jest stabilne, więc równe klucze zostają w tej
-// kolejności. Ciągi do 256 wpisów - porównaniem: przy krótkich ciągach 8 tablic
-// liczników sortowania pozycyjnego kosztuje więcej niż porównania (sieć 100 000
-// punktów: cały indeks 86 mln instrukcji, bez drugiego poziomu 104 mln).
-void sortujOd(const KluczeNazw& k, KluczeNazw::Wpis* a, std::size_t m, std::uint32_t g)
-{
-    auto przed = [&](const KluczeNazw::Wpis& x, const KluczeNazw::Wpis& y) { return wczesniejWIndeksie(k, x, y); };
-    if (m < 2)
-        return;
-    if (m <= 256) {
-        if (!std::is_sorted(a, a + m, przed))
-            std::sort(a, a + m, przed);
-        return;
-    }
-    std::vector<std::uint64_t> kl(m);
-    for (std::size_t i = 0; i < m; ++i)
-        kl[i] = kawalekKlucza(k, a[i], g);
-    pozycyjnie(a, kl.data(), m);
-    for (std::size_t i = 0; i < m;) {
+    auto przed = [&](const KluczeNazw::Wpis& a, const KluczeNazw::Wpis& b) { return wczesniejWIndeksie(k, a, b); };
+    for (std::size_t i = 0; i < n;) {
         std::size_t j = i + 1;
-        bool dluzszy = a[i].dlugosc > g + 8, rozneDlugosci = false;
-        while (j < m && kl[j] == kl[i]) {
-            dluzszy = dluzszy || a[j].dlugosc > g + 8;
-            rozneDlugosci = rozneDlugosci || a[j].dlugosc != a[i].dlugosc;
+        while (j < n && w[j].poczatek8 == w[i].poczatek8)
             ++j;
-        }
-        if (j - i > 1) {
-            if (dluzszy)
-                sortujOd(k, a + i, j - i, g + 8);
-            else if (rozneDlugosci)   // klucze równe z dopełnieniem zerami, ale różnej długości
-                std::sort(a + i, a + j, przed);
-        }
+        if (j - i > 1 && !std::is_sorted(w.begin() + std::ptrdiff_t(i), w.begin() + std::ptrdiff_t(j), przed))
+            std::sort(w.begin() + std::ptrdiff_t(i), w.begin() + std::ptrdiff_t(j), przed);
         i = j;
     }
-}
-
-void sortuj(KluczeNazw& k)
-{
-    sortujOd(k, k.wpisy.data(), k.wpisy.size(), 0);
 }
 
 // Porządkowanie polskie bez rozróżniania wielkości liter, z tymi samymi
