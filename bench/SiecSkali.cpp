@@ -41,11 +41,10 @@ QString plikSieciSkali(int stacje, std::uint64_t ziarno)
 void wczytajSiec(Droga& d, const QString& plik)
 {
     QString blad;
-    if (!WczytajLinieZPliku(d.siec, plik, blad)) {
+    if (!WczytajSiecZWartosciamiPochodnymi(d.siec, plik, blad)) {
         std::fprintf(stderr, "%s\n", qPrintable(blad));
         std::exit(1);
     }
-    budujWartosciPochodne(d.siec, nullptr);
     d.siecWczytana = true;
 }
 

@@ -60,12 +60,11 @@ void Wczytanie(benchmark::State& st, int n, bool pochodne)
     Siec s;
     for (auto _ : st) {
         QString blad;
-        if (!WczytajLinieZPliku(s, plik, blad)) {
+        // Start programu: odczyt razem z wartościami pochodnymi (indeks nazw w trakcie odczytu).
+        if (!(pochodne ? WczytajSiecZWartosciamiPochodnymi(s, plik, blad) : WczytajLinieZPliku(s, plik, blad))) {
             st.SkipWithError(qPrintable(blad));
             break;
         }
-        if (pochodne)
-            budujWartosciPochodne(s, nullptr);
         benchmark::DoNotOptimize(s.Stacje.data());
         st.PauseTiming();
         s = Siec();   // zwolnienie poprzedniego modelu poza pomiarem

@@ -10,9 +10,8 @@ Siec wczytajSiec(const Argumenty& a, Interakcja& interakcja)
     const QString plik = a.wartosc(QStringLiteral("network"), kNazwaPlikuSieci);
     Siec s;
     QString blad;
-    if (!WczytajLinieZPliku(s, plik, blad))
+    if (!WczytajSiecZWartosciamiPochodnymi(s, plik, blad, &interakcja))
         throw BladUzycia(blad);
-    budujWartosciPochodne(s, &interakcja);
     return s;
 }
 

@@ -26,10 +26,10 @@ bool aktywacja(Droga& d, const QString& plikSieci)
     d.trasa.ListaStacjiZabronionych.clear();
     d.trasa.ListaOdcinkowZabronionych.clear();
 
-    // 4. sieć z pliku
+    // 4. sieć z pliku; 6. i 8. indeks stacji według nazw i środek domyślny razem z nią
     d.siec.Stacje.clear();
     QString blad;
-    d.siecWczytana = WczytajLinieZPliku(d.siec, plikSieci, blad);
+    d.siecWczytana = WczytajSiecZWartosciamiPochodnymi(d.siec, plikSieci, blad, &d.interakcja);
     if (!d.siecWczytana) {
         d.siec = Siec{};
         d.interakcja.komunikat(blad, QStringLiteral("Błąd"), Ikona::Blad);
@@ -41,8 +41,6 @@ bool aktywacja(Droga& d, const QString& plikSieci)
             d.kontrolki.idRodzajuStawki = pierwszyRodzaj(d.siec);
         d.kontrolki.lpZakresuBr = -1;
         d.kontrolki.lpZakresuBr = pierwszyPrzedzial(d.siec, d.kontrolki.idRodzajuStawki);
-        // 6. i 8. indeks stacji według nazw i środek domyślny
-        budujWartosciPochodne(d.siec, &d.interakcja);
     } else {
         d.kontrolki.lpZakresuBr = -1;
     }

@@ -11,6 +11,8 @@
 
 namespace tks {
 
+class Interakcja;
+
 inline const QString kNazwaPlikuSieci = QStringLiteral("FDane.bin");
 
 // Parametry strumienia klucza: bajt klucza dla pozycji p (od 1) to
@@ -31,5 +33,8 @@ bool ZapiszLinieDoPliku(const Siec& s, const QString& sciezka, QString& blad);
 // Odczyt pliku; przy jakimkolwiek błędzie model w pamięci zostaje bez zmian,
 // a `blad` zawiera polski komunikat z nazwą pliku.
 bool WczytajLinieZPliku(Siec& s, const QString& sciezka, QString& blad);
+// To samo razem z wartościami pochodnymi (budujWartosciPochodne), jak przy starcie:
+// indeks nazw powstaje w trakcie odczytu reszty pliku.
+bool WczytajSiecZWartosciamiPochodnymi(Siec& s, const QString& sciezka, QString& blad, Interakcja* interakcja = nullptr);
 
 } // namespace tks
