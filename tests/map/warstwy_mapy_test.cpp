@@ -19,10 +19,11 @@
 namespace tks::test {
 namespace {
 
-// Płótno ekranu rysujące każdą linię osobnym wywołaniem (jak przed rysowaniem listami).
+// Płótno ekranu rysujące każdą linię osobnym wywołaniem (jak przed rysowaniem
+// listami) i każde koło przez QPainter (jak przed pieczęciami kół).
 class KanwaPoJednejLinii : public KanwaEkranu {
 public:
-    using KanwaEkranu::KanwaEkranu;
+    KanwaPoJednejLinii(QPainter& p, bool aa) : KanwaEkranu(p, aa) { uzywajPieczeci(false); }
     void Linie(const std::vector<TLiniaPiks>& linie) override { Kanwa::Linie(linie); }
 };
 

@@ -1,6 +1,7 @@
 #include "Kanwa.h"
 
 #include "Kolory.h"
+#include "PieczecKola.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -19,6 +20,16 @@ QFont qFontZ(const Czcionka& c)
     f.setUnderline(c.styl & stylCzcionki::Podkreslona);
     f.setStrikeOut(c.styl & stylCzcionki::Przekreslona);
     return f;
+}
+
+QPen qPenZ(const Pioro& p)
+{
+    QPen pen(kolorZBgr(p.kolor));
+    pen.setWidth(std::max<int>(1, p.grubosc));
+    pen.setStyle(p.styl == StylPiora::Kropkowane ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
 }
 
 namespace {
@@ -118,16 +129,10 @@ void KanwaEkranu::ustawPioro()
 {
     if (pioroZnane_ && pioroUst_ == pioro)
         return;
-    if (pioro.styl == StylPiora::Brak) {
+    if (pioro.styl == StylPiora::Brak)
         p_.setPen(Qt::NoPen);
-    } else {
-        QPen pen(kolorZBgr(pioro.kolor));
-        pen.setWidth(std::max<int>(1, pioro.grubosc));
-        pen.setStyle(pioro.styl == StylPiora::Kropkowane ? Qt::DotLine : Qt::SolidLine);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p_.setPen(pen);
-    }
+    else
+        p_.setPen(qPenZ(pioro));
     pioroUst_ = pioro;
     pioroZnane_ = true;
 }
@@ -206,8 +211,33 @@ void KanwaEkranu::WklejObraz(const QImage& obraz)
     p_.setCompositionMode(tryb);
 }
 
+bool KanwaEkranu::odbijKolo(TPiksel p, int r)
+{
+    const QImage* obraz = obrazDocelowy();
+    if (!obraz || p_.opacity() != 1.0 || !p_.testRenderHint(QPainter::Antialiasing))
+        return false;
+    const QImage::Format format = obraz->format();
+    if (!pieczecZnana_ || pieczecPokolenie_ != KsztaltKola::pokolenie() || r != pieczecR_ ||
+        format != pieczecFormat_ || !(pioro == pieczecPioro_) || !(pedzel == pieczecPedzel_)) {
+        pieczec_ = KsztaltKola::dla(format, r, pioro, pedzel);
+        pieczecZnana_ = true;
+        pieczecPokolenie_ = KsztaltKola::pokolenie();
+        pieczecR_ = r;
+        pieczecFormat_ = format;
+        pieczecPioro_ = pioro;
+        pieczecPedzel_ = pedzel;
+    }
+    // Obraz jest urządzeniem aktywnego QPainter: piszemy w tę samą pamięć, w
+    // której rysuje silnik rastrowy (bez kopii, którą zrobiłoby bits()).
+    return pieczec_ && pieczec_->odbij(const_cast<std::uint8_t*>(obraz->constBits()), obraz->bytesPerLine(),
+                                       obraz->width(), obraz->height(), p.x, p.y);
+}
+
 void KanwaEkranu::Kolo(TPiksel p, int r)
 {
+    // Wygładzone koło o całkowitym środku i promieniu: z pieczęci, gdy się da.
+    if (aa_ && pieczecie_ && odbijKolo(p, r))
+        return;
     ustawPioro();
     ustawPedzel();
     if (aa_)

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLineF>
+#include <QPen>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -63,6 +64,10 @@ struct Czcionka {
 };
 
 QFont qFontZ(const Czcionka& c);
+// Pióro QPainter dla pióra płótna (styl inny niż Brak).
+QPen qPenZ(const Pioro& p);
+
+class KsztaltKola;
 
 class Kanwa {
 public:
@@ -137,6 +142,9 @@ public:
     const QImage* obrazDocelowy() const;
     // Obraz w lewym górnym rogu, piksel w piksel.
     void WklejObraz(const QImage& obraz);
+    // Wygładzone koła z pieczęci (KsztaltKola) zamiast przez QPainter, gdy płótno
+    // rysuje na obrazie; domyślnie tak. Te same piksele - wyłączenie służy porównaniom.
+    void uzywajPieczeci(bool tak) { pieczecie_ = tak; }
 
 protected:
     const QPaintDevice* urzadzenieMiar() const override;
@@ -145,6 +153,9 @@ private:
     void ustawPioro();
     void ustawPedzel();
     void ustawCzcionke();
+    // Wygładzone koło z gotowej pieczęci wprost na obraz docelowy; false, gdy
+    // trzeba je narysować przez QPainter.
+    bool odbijKolo(TPiksel p, int r);
 
     QPainter& p_;
     bool aa_;
@@ -158,6 +169,15 @@ private:
     bool czcionkaZnana_ = false;
     int ascent_ = 0;
     std::vector<QLineF> bufLinii_;
+    // Ostatnio użyta pieczęć koła i jej kształt.
+    bool pieczecie_ = true;
+    KsztaltKola* pieczec_ = nullptr;
+    bool pieczecZnana_ = false;
+    std::uint64_t pieczecPokolenie_ = 0;
+    int pieczecR_ = 0;
+    QImage::Format pieczecFormat_ = QImage::Format_Invalid;
+    Pioro pieczecPioro_;
+    Pedzel pieczecPedzel_;
 };
 
 // Tryb wydruku: prymitywy dopisują elementy do `elementy`.
