@@ -101,6 +101,13 @@ std::vector<Kolo> kolaMapy(int szer, int wys, std::uint32_t ziarno)
                 if (i % 5 == 0)   // tuż obok: koła zachodzą na siebie
                     kola.push_back({{p.x + 1, p.y + int(i % 3)}, promien, pioro, pedzel});
             }
+            // po obu stronach granic klas położenia (potęgi dwójki) i na nich
+            for (const int granica : {16, 32, 64, 128, 256, 512})
+                for (int d = -7; d <= 7; d += 2) {
+                    const int inna = 150 + int(los() % 300);
+                    kola.push_back({{granica + d, inna}, promien, pioro, pedzel});
+                    kola.push_back({{inna, granica + d + 1}, promien, pioro, pedzel});
+                }
         }
     }
     return kola;

@@ -94,6 +94,9 @@ KsztaltKola* KsztaltKola::dla(QImage::Format format, int r, const Pioro& pioro, 
         k->pedzel_ = pedzel;
         // obrys sięga pół grubości pióra poza okrąg, wygładzanie jeszcze piksel dalej
         k->polowa_ = r + std::max<int>(1, pioro.grubosc) + 3;
+        // Liczby, które silnik liczy dla koła (punkty łuku, obrys pióra), leżą w
+        // środek + 0,5 ± (r + pół grubości pióra); pół piksela zapasu.
+        k->zasiegLiczb_ = 2 * r + std::max<int>(1, pioro.grubosc) + 1;
     }
     p.push_back({format, r, pioro, pedzel, std::move(k)});
     return p.back().ksztalt.get();
@@ -109,15 +112,24 @@ std::uint64_t KsztaltKola::pokolenie() { return pokolenieWatku; }
 
 void KsztaltKola::ustawProgZdjecia(std::uint32_t kol) { progZdjecia = kol; }
 
+// Klasa: wykładnik potęgi dwójki wspólny dla najmniejszej i największej liczby
+// koła w tej osi (liczone w połówkach piksela: środek piksela to 2v + 1).
 int KsztaltKola::klasa(int v) const
 {
-    const int lo = v - polowa_, hi = v + polowa_;
-    if (lo < 1)
+    const long long lo = 2LL * v + 1 - zasiegLiczb_, hi = 2LL * v + 1 + zasiegLiczb_;
+    if (lo < 2 || hi >= (1LL << kKlas))
         return -1;
-    const int e = int(std::bit_width(unsigned(lo))) - 1;
-    if (e != int(std::bit_width(unsigned(hi))) - 1 || e >= kKlas)
+    const int e = int(std::bit_width(std::uint64_t(lo))) - 1;
+    if (e != int(std::bit_width(std::uint64_t(hi))) - 1)
         return -1;
     return e;
+}
+
+int KsztaltKola::srodekKlasy(int e) const
+{
+    // najmniejsze v, dla którego 2v + 1 - zasiegLiczb_ >= 2^e
+    const int v = std::max(((1 << e) + zasiegLiczb_) / 2, polowa_);
+    return klasa(v) == e ? v : -1;
 }
 
 bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y)
@@ -159,7 +171,9 @@ std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
 {
     const int h = polowa_;
     const int bok = 2 * h + 1;
-    const int cx = (1 << ex) + h, cy = (1 << ey) + h;
+    const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
+    if (cx < 0 || cy < 0)
+        return nullptr;
     QImage obraz(cx + h + 3, cy + h + 3, format_);
     if (obraz.isNull())
         return nullptr;
@@ -220,7 +234,7 @@ bool KsztaltKola::sprawdz(const PieczecKola& s, int ex, int ey) const
 {
     const int h = polowa_;
     const int bok = 2 * h + 1;
-    const int cx = (1 << ex) + h, cy = (1 << ey) + h;
+    const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
     const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
     QImage obraz(cx + h + 3, cy + h + 3, format_);
     if (obraz.isNull())

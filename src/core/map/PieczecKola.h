@@ -13,7 +13,7 @@
 // zależą od wielkości współrzędnych: koło przesunięte z przedziału [64, 128) do
 // [128, 256) potrafi mieć inne piksele brzegu. Dlatego pieczęć jest osobna dla
 // każdej klasy położenia (przedział [2^e, 2^(e+1)) dla x i dla y, w którym leży
-// całe koło), a koło na granicy przedziałów albo przy brzegu obrazu rysuje QPainter.
+// całe koło z piórem), a koło na granicy przedziałów albo przy brzegu obrazu rysuje QPainter.
 // Pieczęć klasy zdejmuje się dopiero, gdy w tej klasie narysowano już tyle kół,
 // ile kosztuje zdjęcie (pojedyncze rysowanie mapy z niewielu kół nic nie traci).
 
@@ -75,7 +75,7 @@ public:
     const PieczecKola* pieczecDla(int x, int y);
 
 private:
-    static constexpr int kKlas = 13;   // współrzędne do 2^13
+    static constexpr int kKlas = 14;   // współrzędne do 2^13 (w połówkach piksela do 2^14)
     struct Klasa {
         std::uint32_t rysowan = 0;
         bool zdjeta = false;   // próba zdjęcia już była (pieczec może być pusta)
@@ -84,6 +84,8 @@ private:
 
     // Klasa położenia koła o środku v w jednej osi; -1 na granicy klas.
     int klasa(int v) const;
+    // Najmniejszy środek w klasie e (-1: żaden nie mieści kwadratu pieczęci w obrazie).
+    int srodekKlasy(int e) const;
     std::unique_ptr<PieczecKola> zdejmij(int ex, int ey) const;
     bool sprawdz(const PieczecKola& p, int ex, int ey) const;
 
@@ -92,6 +94,7 @@ private:
     Pioro pioro_;
     Pedzel pedzel_;
     int polowa_ = 0;   // połowa boku kwadratu, w którym koło może zmienić piksele
+    int zasiegLiczb_ = 0;   // promień + pół pióra + pół piksela zapasu, w połówkach piksela
     std::array<std::array<Klasa, kKlas>, kKlas> klasy_{};
 
     friend struct WpisKsztaltu;
