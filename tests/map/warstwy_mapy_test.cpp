@@ -20,10 +20,15 @@ namespace tks::test {
 namespace {
 
 // Płótno ekranu rysujące każdą linię osobnym wywołaniem (jak przed rysowaniem
-// listami) i każde koło przez QPainter (jak przed pieczęciami kół).
+// listami), każde koło przez QPainter (jak przed pieczęciami kół) i każdy napis
+// przez drawText (jak przed pamięcią glifów).
 class KanwaPoJednejLinii : public KanwaEkranu {
 public:
-    KanwaPoJednejLinii(QPainter& p, bool aa) : KanwaEkranu(p, aa) { uzywajPieczeci(false); }
+    KanwaPoJednejLinii(QPainter& p, bool aa) : KanwaEkranu(p, aa)
+    {
+        uzywajPieczeci(false);
+        uzywajGlifow(false);
+    }
     void Linie(const std::vector<TLiniaPiks>& linie) override { Kanwa::Linie(linie); }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -64,6 +65,24 @@ QHash<QString, int>* pamiecSzerokosci(const QString& nazwa, std::uint8_t rozmiar
             return &p.szerokosci;
     pamieciSzerokosci().push_back({nazwa, rozmiar, styl, dpiX, dpiY, {}});
     return &pamieciSzerokosci().back().szerokosci;
+}
+
+// Ciągi glifów napisów mapy: ułożenie tekstu (podział na fragmenty, kształtowanie)
+// jest najdroższą częścią drawText, a każde przerysowanie pisze nazwy tych samych
+// stacji. Pamięć dla czcionki i rozdzielczości urządzenia, osobna w każdym wątku
+// (czcionki Qt należą do wątku).
+struct PamiecGlifow {
+    Czcionka czcionka;
+    int dpiX;
+    int dpiY;
+    QHash<QString, QList<QGlyphRun>> glify;
+};
+constexpr qsizetype kMaxGlifow = 1 << 16;
+
+std::deque<PamiecGlifow>& pamieciGlifow()
+{
+    thread_local std::deque<PamiecGlifow> p;
+    return p;
 }
 
 } // namespace
@@ -280,13 +299,69 @@ void KanwaEkranu::Wielokat(const std::vector<TPiksel>& punkty)
     p_.setRenderHint(QPainter::Antialiasing, aa_);
 }
 
+const QList<QGlyphRun>* KanwaEkranu::glifyTekstu(const QString& tekst)
+{
+    // Podkreślenie i przekreślenie ciągi glifów rysują o piksel inaczej niż drawText.
+    if (czcionka.styl & (stylCzcionki::Podkreslona | stylCzcionki::Przekreslona))
+        return nullptr;
+    const QPaintDevice* u = p_.device();
+    if (!u)
+        return nullptr;
+    const int dpiX = u->logicalDpiX(), dpiY = u->logicalDpiY();
+    if (!glifyPamiec_ || !(glifyCzcionka_ == czcionka) || glifyDpiX_ != dpiX || glifyDpiY_ != dpiY) {
+        glifyPamiec_ = nullptr;
+        for (auto& g : pamieciGlifow())
+            if (g.dpiX == dpiX && g.dpiY == dpiY && g.czcionka.rozmiar == czcionka.rozmiar &&
+                g.czcionka.styl == czcionka.styl && g.czcionka.nazwa == czcionka.nazwa) {
+                glifyPamiec_ = &g.glify;
+                break;
+            }
+        if (!glifyPamiec_) {
+            Czcionka c = czcionka;
+            c.kolor = 0;
+            pamieciGlifow().push_back({c, dpiX, dpiY, {}});
+            glifyPamiec_ = &pamieciGlifow().back().glify;
+        }
+        glifyCzcionka_ = czcionka;
+        glifyDpiX_ = dpiX;
+        glifyDpiY_ = dpiY;
+    }
+    auto it = glifyPamiec_->constFind(tekst);
+    if (it != glifyPamiec_->constEnd())
+        return &*it;
+    if (glifyPamiec_->size() >= kMaxGlifow)
+        glifyPamiec_->clear();
+    // Jeden wiersz bez zawijania; położenia glifów względem linii bazowej.
+    QTextLayout uklad(tekst, qFontZ(czcionka), const_cast<QPaintDevice*>(u));
+    uklad.beginLayout();
+    const QTextLine linia = uklad.createLine();
+    uklad.endLayout();
+    QList<QGlyphRun> ciagi = uklad.glyphRuns();
+    const qreal ascent = linia.isValid() ? linia.ascent() : 0;
+    for (QGlyphRun& g : ciagi) {
+        QList<QPointF> polozenia = g.positions();
+        for (QPointF& q : polozenia)
+            q.ry() -= ascent;
+        g.setPositions(polozenia);
+    }
+    return &*glifyPamiec_->insert(tekst, std::move(ciagi));
+}
+
 void KanwaEkranu::Etykieta(TPiksel p, const QString& tekst)
 {
     ustawCzcionke();
     // Kolor tekstu to kolor czcionki; pióro wraca do stanu płótna przy następnym prymitywie.
     p_.setPen(kolorZBgr(czcionka.kolor));
     pioroZnane_ = false;
-    p_.drawText(QPoint(p.x, p.y + ascent_), tekst);
+    const QPoint punkt(p.x, p.y + ascent_);
+    if (glify_ && !tekst.isEmpty()) {
+        if (const QList<QGlyphRun>* ciagi = glifyTekstu(tekst)) {
+            for (const QGlyphRun& g : *ciagi)
+                p_.drawGlyphRun(punkt, g);
+            return;
+        }
+    }
+    p_.drawText(punkt, tekst);
 }
 
 void KanwaEkranu::Trojkat(TPiksel a, TPiksel b, TPiksel c)

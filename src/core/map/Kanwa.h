@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QLineF>
@@ -145,6 +146,9 @@ public:
     // Wygładzone koła z pieczęci (KsztaltKola) zamiast przez QPainter, gdy płótno
     // rysuje na obrazie; domyślnie tak. Te same piksele - wyłączenie służy porównaniom.
     void uzywajPieczeci(bool tak) { pieczecie_ = tak; }
+    // Napisy z zapamiętanych ciągów glifów (QGlyphRun) zamiast układania tekstu przy
+    // każdym rysowaniu; domyślnie tak. Te same piksele - wyłączenie służy porównaniom.
+    void uzywajGlifow(bool tak) { glify_ = tak; }
 
 protected:
     const QPaintDevice* urzadzenieMiar() const override;
@@ -171,6 +175,13 @@ private:
     std::vector<QLineF> bufLinii_;
     // Ostatnio użyta pieczęć koła i jej kształt.
     bool pieczecie_ = true;
+    bool glify_ = true;
+    // Ciągi glifów tekstu w bieżącej czcionce (nullptr: rysować drawText).
+    const QList<QGlyphRun>* glifyTekstu(const QString& tekst);
+    QHash<QString, QList<QGlyphRun>>* glifyPamiec_ = nullptr;
+    Czcionka glifyCzcionka_;
+    int glifyDpiX_ = 0;
+    int glifyDpiY_ = 0;
     KsztaltKola* pieczec_ = nullptr;
     bool pieczecZnana_ = false;
     std::uint64_t pieczecPokolenie_ = 0;
