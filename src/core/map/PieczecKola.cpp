@@ -63,6 +63,10 @@ bool PieczecKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
 {
     if (x - zasieg_ < 0 || y - zasieg_ < 0 || x + zasieg_ >= szerokosc || y + zasieg_ >= wysokosc)
         return false;
+    for (const PikselStaly& p : stale_) {
+        std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
+        *d = p.wartosc | (*d & maskaZachowana_);
+    }
     const std::uint8_t* tablice = tablice_.data();
     for (const Piksel& p : piksele_) {
         std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
@@ -195,6 +199,7 @@ std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
         }
     }
     auto s = std::make_unique<PieczecKola>();
+    s->maskaZachowana_ = alfa ? 0 : 0xFF000000u;
     std::uint8_t t[4 * 256];
     for (int dy = -h; dy <= h; ++dy)
         for (int dx = -h; dx <= h; ++dx) {
@@ -218,8 +223,20 @@ std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
             // Zmiana na brzegu kwadratu: koło sięga dalej, niż zakłada pieczęć.
             if (std::abs(dx) == h || std::abs(dy) == h)
                 return nullptr;
-            s->piksele_.push_back({std::int16_t(dx), std::int16_t(dy), std::uint32_t(s->tablice_.size())});
-            s->tablice_.insert(s->tablice_.end(), t, t + sizeof t);
+            // Każdy kanał (w RGB32 poza alfą) zawsze ta sama wartość: wystarczy ją wpisać.
+            bool staly = true;
+            std::uint32_t wartosc = 0;
+            for (int kanal = 0; kanal < (alfa ? 4 : 3); ++kanal) {
+                const std::uint8_t* tk = t + kanal * 256;
+                staly = staly && std::all_of(tk, tk + 256, [&](std::uint8_t w) { return w == tk[0]; });
+                wartosc |= std::uint32_t(tk[0]) << (8 * kanal);
+            }
+            if (staly)
+                s->stale_.push_back({std::int16_t(dx), std::int16_t(dy), wartosc});
+            else {
+                s->piksele_.push_back({std::int16_t(dx), std::int16_t(dy), std::uint32_t(s->tablice_.size())});
+                s->tablice_.insert(s->tablice_.end(), t, t + sizeof t);
+            }
             s->zasieg_ = std::max({s->zasieg_, std::abs(dx), std::abs(dy)});
         }
     if (!sprawdz(*s, ex, ey))

@@ -34,7 +34,7 @@ public:
     // całe w obrazie.
     bool odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y) const;
     // Liczba pikseli, które koło zmienia.
-    int liczbaPikseli() const { return int(piksele_.size()); }
+    int liczbaPikseli() const { return int(piksele_.size() + stale_.size()); }
 
 private:
     friend class KsztaltKola;
@@ -43,7 +43,16 @@ private:
         std::int16_t dy;
         std::uint32_t tablica;   // początek 4 x 256 bajtów w tablice_ (kanały od najmłodszego bajtu)
     };
+    // Piksel, który koło zamalowuje całkowicie (wnętrze): ta sama wartość po
+    // rysowaniu bez względu na to, co było pod spodem (w RGB32 poza alfą).
+    struct PikselStaly {
+        std::int16_t dx;
+        std::int16_t dy;
+        std::uint32_t wartosc;
+    };
     int zasieg_ = 0;   // zmieniane piksele leżą w kwadracie środek ± zasieg_
+    std::uint32_t maskaZachowana_ = 0;   // bity piksela, których koło nie zmienia (alfa w RGB32)
+    std::vector<PikselStaly> stale_;
     std::vector<Piksel> piksele_;
     std::vector<std::uint8_t> tablice_;
 };
