@@ -173,15 +173,16 @@ private:
     bool czcionkaZnana_ = false;
     int ascent_ = 0;
     std::vector<QLineF> bufLinii_;
-    // Ostatnio użyta pieczęć koła i jej kształt.
     bool pieczecie_ = true;
     bool glify_ = true;
     // Ciągi glifów tekstu w bieżącej czcionce (nullptr: rysować drawText).
     const QList<QGlyphRun>* glifyTekstu(const QString& tekst);
+    // Pamięć glifów bieżącej czcionki i urządzenia.
     QHash<QString, QList<QGlyphRun>>* glifyPamiec_ = nullptr;
     Czcionka glifyCzcionka_;
     int glifyDpiX_ = 0;
     int glifyDpiY_ = 0;
+    // Ostatnio użyty kształt koła (pieczęcie) i to, dla czego go wybrano.
     KsztaltKola* pieczec_ = nullptr;
     bool pieczecZnana_ = false;
     std::uint64_t pieczecPokolenie_ = 0;
