@@ -19,10 +19,16 @@
 namespace tks::test {
 namespace {
 
-// Płótno ekranu rysujące każdą linię osobnym wywołaniem (jak przed rysowaniem listami).
+// Płótno ekranu rysujące każdą linię osobnym wywołaniem (jak przed rysowaniem
+// listami), każde koło przez QPainter (jak przed pieczęciami kół) i każdy napis
+// przez drawText (jak przed pamięcią glifów).
 class KanwaPoJednejLinii : public KanwaEkranu {
 public:
-    using KanwaEkranu::KanwaEkranu;
+    KanwaPoJednejLinii(QPainter& p, bool aa) : KanwaEkranu(p, aa)
+    {
+        uzywajPieczeci(false);
+        uzywajGlifow(false);
+    }
     void Linie(const std::vector<TLiniaPiks>& linie) override { Kanwa::Linie(linie); }
 };
 

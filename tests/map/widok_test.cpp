@@ -148,3 +148,32 @@ TEST(Widok, MinimalnaDlugoscStrzalki)
 
 } // namespace
 } // namespace tks
+
+namespace tks::test {
+namespace {
+
+// Piksel punktu mapy zaokrągla się jak nearbyint (połówki do parzystej), także dla
+// połówek dokładnych, ujemnych i daleko poza obrazem.
+TEST(Widok, PikselZaokraglaPolowkiDoParzystej)
+{
+    Widok w;
+    w.SkalaBazowa = 1.0;   // k() = 10000: piksel = połowa szerokości + (x - środek)
+    w.zoom = 10000;
+    w.szerokosc = 800;
+    w.wysokosc = 600;
+    w.polSzerokosci = 400;
+    w.polWysokosci = 300;
+    auto wzor = [](double v) { return std::int32_t(std::nearbyint(v)); };
+    for (int n = -3000; n <= 3000; ++n)
+        for (const double ulamek : {0.0, 0.25, 0.5, 0.75, 0.4999999, 0.5000001}) {
+            const double x = n + ulamek, y = -n - ulamek;
+            const TPiksel p = pktpiks(w, x, y);
+            EXPECT_EQ(p.x, wzor(400 + x)) << x;
+            EXPECT_EQ(p.y, wzor(300 - y)) << y;
+            const TPiksel q = pktpiksObc(w, x * 1000, y);
+            EXPECT_EQ(q.x, wzor((400 * 10000.0 + 10000.0 * (x * 1000)) / 10000.0)) << x;
+        }
+}
+
+} // namespace
+} // namespace tks::test

@@ -1,5 +1,6 @@
 #include "Cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -34,11 +35,13 @@ const std::unordered_map<char16_t, char>& odwrotna()
 
 QString zCp1250(const char* dane, int dlugosc)
 {
-    QString s;
-    s.reserve(dlugosc);
+    // Każdy bajt to jeden znak: tekst o znanej długości wypełniany wprost (mapa
+    // dekoduje nazwy stacji przy każdym przerysowaniu).
+    QString s(std::max(dlugosc, 0), Qt::Uninitialized);
+    char16_t* z = reinterpret_cast<char16_t*>(s.data());
     for (int i = 0; i < dlugosc; ++i) {
         const auto b = static_cast<unsigned char>(dane[i]);
-        s.append(b < 0x80 ? QChar(b) : QChar(kGorna[b - 0x80]));
+        z[i] = b < 0x80 ? char16_t(b) : kGorna[b - 0x80];
     }
     return s;
 }

@@ -1,9 +1,11 @@
 #include "Kanwa.h"
 
 #include "Kolory.h"
+#include "PieczecKola.h"
 
 #include <QPainter>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -19,6 +21,16 @@ QFont qFontZ(const Czcionka& c)
     f.setUnderline(c.styl & stylCzcionki::Podkreslona);
     f.setStrikeOut(c.styl & stylCzcionki::Przekreslona);
     return f;
+}
+
+QPen qPenZ(const Pioro& p)
+{
+    QPen pen(kolorZBgr(p.kolor));
+    pen.setWidth(std::max<int>(1, p.grubosc));
+    pen.setStyle(p.styl == StylPiora::Kropkowane ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
 }
 
 namespace {
@@ -53,6 +65,24 @@ QHash<QString, int>* pamiecSzerokosci(const QString& nazwa, std::uint8_t rozmiar
             return &p.szerokosci;
     pamieciSzerokosci().push_back({nazwa, rozmiar, styl, dpiX, dpiY, {}});
     return &pamieciSzerokosci().back().szerokosci;
+}
+
+// Ciągi glifów napisów mapy: ułożenie tekstu (podział na fragmenty, kształtowanie)
+// jest najdroższą częścią drawText, a każde przerysowanie pisze nazwy tych samych
+// stacji. Pamięć dla czcionki i rozdzielczości urządzenia, osobna w każdym wątku
+// (czcionki Qt należą do wątku).
+struct PamiecGlifow {
+    Czcionka czcionka;
+    int dpiX;
+    int dpiY;
+    QHash<QString, QList<QGlyphRun>> glify;
+};
+constexpr qsizetype kMaxGlifow = 1 << 16;
+
+std::deque<PamiecGlifow>& pamieciGlifow()
+{
+    thread_local std::deque<PamiecGlifow> p;
+    return p;
 }
 
 } // namespace
@@ -118,16 +148,10 @@ void KanwaEkranu::ustawPioro()
 {
     if (pioroZnane_ && pioroUst_ == pioro)
         return;
-    if (pioro.styl == StylPiora::Brak) {
+    if (pioro.styl == StylPiora::Brak)
         p_.setPen(Qt::NoPen);
-    } else {
-        QPen pen(kolorZBgr(pioro.kolor));
-        pen.setWidth(std::max<int>(1, pioro.grubosc));
-        pen.setStyle(pioro.styl == StylPiora::Kropkowane ? Qt::DotLine : Qt::SolidLine);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p_.setPen(pen);
-    }
+    else
+        p_.setPen(qPenZ(pioro));
     pioroUst_ = pioro;
     pioroZnane_ = true;
 }
@@ -206,8 +230,33 @@ void KanwaEkranu::WklejObraz(const QImage& obraz)
     p_.setCompositionMode(tryb);
 }
 
+bool KanwaEkranu::odbijKolo(TPiksel p, int r)
+{
+    const QImage* obraz = obrazDocelowy();
+    if (!obraz || p_.opacity() != 1.0 || !p_.testRenderHint(QPainter::Antialiasing))
+        return false;
+    const QImage::Format format = obraz->format();
+    if (!pieczecZnana_ || pieczecPokolenie_ != KsztaltKola::pokolenie() || r != pieczecR_ ||
+        format != pieczecFormat_ || !(pioro == pieczecPioro_) || !(pedzel == pieczecPedzel_)) {
+        pieczec_ = KsztaltKola::dla(format, r, pioro, pedzel);
+        pieczecZnana_ = true;
+        pieczecPokolenie_ = KsztaltKola::pokolenie();
+        pieczecR_ = r;
+        pieczecFormat_ = format;
+        pieczecPioro_ = pioro;
+        pieczecPedzel_ = pedzel;
+    }
+    // Obraz jest urządzeniem aktywnego QPainter: piszemy w tę samą pamięć, w
+    // której rysuje silnik rastrowy (bez kopii, którą zrobiłoby bits()).
+    return pieczec_ && pieczec_->odbij(const_cast<std::uint8_t*>(obraz->constBits()), obraz->bytesPerLine(),
+                                       obraz->width(), obraz->height(), p.x, p.y);
+}
+
 void KanwaEkranu::Kolo(TPiksel p, int r)
 {
+    // Wygładzone koło o całkowitym środku i promieniu: z pieczęci, gdy się da.
+    if (aa_ && pieczecie_ && odbijKolo(p, r))
+        return;
     ustawPioro();
     ustawPedzel();
     if (aa_)
@@ -250,13 +299,69 @@ void KanwaEkranu::Wielokat(const std::vector<TPiksel>& punkty)
     p_.setRenderHint(QPainter::Antialiasing, aa_);
 }
 
+const QList<QGlyphRun>* KanwaEkranu::glifyTekstu(const QString& tekst)
+{
+    // Podkreślenie i przekreślenie ciągi glifów rysują o piksel inaczej niż drawText.
+    if (czcionka.styl & (stylCzcionki::Podkreslona | stylCzcionki::Przekreslona))
+        return nullptr;
+    const QPaintDevice* u = p_.device();
+    if (!u)
+        return nullptr;
+    const int dpiX = u->logicalDpiX(), dpiY = u->logicalDpiY();
+    if (!glifyPamiec_ || !(glifyCzcionka_ == czcionka) || glifyDpiX_ != dpiX || glifyDpiY_ != dpiY) {
+        glifyPamiec_ = nullptr;
+        for (auto& g : pamieciGlifow())
+            if (g.dpiX == dpiX && g.dpiY == dpiY && g.czcionka.rozmiar == czcionka.rozmiar &&
+                g.czcionka.styl == czcionka.styl && g.czcionka.nazwa == czcionka.nazwa) {
+                glifyPamiec_ = &g.glify;
+                break;
+            }
+        if (!glifyPamiec_) {
+            Czcionka c = czcionka;
+            c.kolor = 0;
+            pamieciGlifow().push_back({c, dpiX, dpiY, {}});
+            glifyPamiec_ = &pamieciGlifow().back().glify;
+        }
+        glifyCzcionka_ = czcionka;
+        glifyDpiX_ = dpiX;
+        glifyDpiY_ = dpiY;
+    }
+    auto it = glifyPamiec_->constFind(tekst);
+    if (it != glifyPamiec_->constEnd())
+        return &*it;
+    if (glifyPamiec_->size() >= kMaxGlifow)
+        glifyPamiec_->clear();
+    // Jeden wiersz bez zawijania; położenia glifów względem linii bazowej.
+    QTextLayout uklad(tekst, qFontZ(czcionka), const_cast<QPaintDevice*>(u));
+    uklad.beginLayout();
+    const QTextLine linia = uklad.createLine();
+    uklad.endLayout();
+    QList<QGlyphRun> ciagi = uklad.glyphRuns();
+    const qreal ascent = linia.isValid() ? linia.ascent() : 0;
+    for (QGlyphRun& g : ciagi) {
+        QList<QPointF> polozenia = g.positions();
+        for (QPointF& q : polozenia)
+            q.ry() -= ascent;
+        g.setPositions(polozenia);
+    }
+    return &*glifyPamiec_->insert(tekst, std::move(ciagi));
+}
+
 void KanwaEkranu::Etykieta(TPiksel p, const QString& tekst)
 {
     ustawCzcionke();
     // Kolor tekstu to kolor czcionki; pióro wraca do stanu płótna przy następnym prymitywie.
     p_.setPen(kolorZBgr(czcionka.kolor));
     pioroZnane_ = false;
-    p_.drawText(QPoint(p.x, p.y + ascent_), tekst);
+    const QPoint punkt(p.x, p.y + ascent_);
+    if (glify_ && !tekst.isEmpty()) {
+        if (const QList<QGlyphRun>* ciagi = glifyTekstu(tekst)) {
+            for (const QGlyphRun& g : *ciagi)
+                p_.drawGlyphRun(punkt, g);
+            return;
+        }
+    }
+    p_.drawText(punkt, tekst);
 }
 
 void KanwaEkranu::Trojkat(TPiksel a, TPiksel b, TPiksel c)

@@ -9,9 +9,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QLineF>
+#include <QPen>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -63,6 +65,10 @@ struct Czcionka {
 };
 
 QFont qFontZ(const Czcionka& c);
+// Pióro QPainter dla pióra płótna (styl inny niż Brak).
+QPen qPenZ(const Pioro& p);
+
+class KsztaltKola;
 
 class Kanwa {
 public:
@@ -137,6 +143,12 @@ public:
     const QImage* obrazDocelowy() const;
     // Obraz w lewym górnym rogu, piksel w piksel.
     void WklejObraz(const QImage& obraz);
+    // Wygładzone koła z pieczęci (KsztaltKola) zamiast przez QPainter, gdy płótno
+    // rysuje na obrazie; domyślnie tak. Te same piksele - wyłączenie służy porównaniom.
+    void uzywajPieczeci(bool tak) { pieczecie_ = tak; }
+    // Napisy z zapamiętanych ciągów glifów (QGlyphRun) zamiast układania tekstu przy
+    // każdym rysowaniu; domyślnie tak. Te same piksele - wyłączenie służy porównaniom.
+    void uzywajGlifow(bool tak) { glify_ = tak; }
 
 protected:
     const QPaintDevice* urzadzenieMiar() const override;
@@ -145,6 +157,9 @@ private:
     void ustawPioro();
     void ustawPedzel();
     void ustawCzcionke();
+    // Wygładzone koło z gotowej pieczęci wprost na obraz docelowy; false, gdy
+    // trzeba je narysować przez QPainter.
+    bool odbijKolo(TPiksel p, int r);
 
     QPainter& p_;
     bool aa_;
@@ -158,6 +173,23 @@ private:
     bool czcionkaZnana_ = false;
     int ascent_ = 0;
     std::vector<QLineF> bufLinii_;
+    bool pieczecie_ = true;
+    bool glify_ = true;
+    // Ciągi glifów tekstu w bieżącej czcionce (nullptr: rysować drawText).
+    const QList<QGlyphRun>* glifyTekstu(const QString& tekst);
+    // Pamięć glifów bieżącej czcionki i urządzenia.
+    QHash<QString, QList<QGlyphRun>>* glifyPamiec_ = nullptr;
+    Czcionka glifyCzcionka_;
+    int glifyDpiX_ = 0;
+    int glifyDpiY_ = 0;
+    // Ostatnio użyty kształt koła (pieczęcie) i to, dla czego go wybrano.
+    KsztaltKola* pieczec_ = nullptr;
+    bool pieczecZnana_ = false;
+    std::uint64_t pieczecPokolenie_ = 0;
+    int pieczecR_ = 0;
+    QImage::Format pieczecFormat_ = QImage::Format_Invalid;
+    Pioro pieczecPioro_;
+    Pedzel pieczecPedzel_;
 };
 
 // Tryb wydruku: prymitywy dopisują elementy do `elementy`.

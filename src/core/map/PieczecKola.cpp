@@ -1,0 +1,292 @@
+#include "PieczecKola.h"
+
+#include "Kolory.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace tks {
+
+// Wpis pamięci kształtów wątku.
+struct WpisKsztaltu {
+    QImage::Format format;
+    int r;
+    Pioro pioro;
+    Pedzel pedzel;
+    std::unique_ptr<KsztaltKola> ksztalt;   // nullptr: tego koła nie odbija się
+};
+
+namespace {
+
+// Największy promień odbijany pieczęcią: większe koła (duże powiększenie z
+// ustawień) są rzadkie, a ich tablice byłyby duże.
+constexpr int kMaksPromien = 48;
+// Ile kształtów pamięta wątek (każdy promień, pióro i pędzel osobno).
+constexpr std::size_t kMaksKsztaltow = 64;
+// Zdjęcie pieczęci to 256 kół rysowanych przez QPainter.
+constexpr std::uint32_t kDomyslnyProg = 256;
+
+thread_local std::uint32_t progZdjecia = kDomyslnyProg;
+thread_local std::uint64_t pokolenieWatku = 0;
+
+std::vector<WpisKsztaltu>& pamiec()
+{
+    thread_local std::vector<WpisKsztaltu> p;
+    return p;
+}
+
+// Koło rysowane tak, jak KanwaEkranu::Kolo z wygładzaniem.
+void ustawPainter(QPainter& p, const Pioro& pioro, const Pedzel& pedzel)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (pioro.styl == StylPiora::Brak)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(qPenZ(pioro));
+    p.setBrush(pedzel.pelny ? QBrush(kolorZBgr(pedzel.kolor)) : QBrush(Qt::NoBrush));
+}
+
+void rysujKolo(QPainter& p, int x, int y, int r) { p.drawEllipse(QPointF(x + 0.5, y + 0.5), double(r), double(r)); }
+
+inline std::uint32_t* piksel(std::uint8_t* bity, qsizetype bpl, int x, int y)
+{
+    return reinterpret_cast<std::uint32_t*>(bity + qsizetype(y) * bpl) + x;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- pieczęć
+
+bool PieczecKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y) const
+{
+    if (x - zasieg_ < 0 || y - zasieg_ < 0 || x + zasieg_ >= szerokosc || y + zasieg_ >= wysokosc)
+        return false;
+    for (const PikselStaly& p : stale_) {
+        std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
+        *d = p.wartosc | (*d & maskaZachowana_);
+    }
+    const std::uint8_t* tablice = tablice_.data();
+    for (const Piksel& p : piksele_) {
+        std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
+        const std::uint8_t* t = tablice + p.tablica;
+        const std::uint32_t v = *d;
+        *d = std::uint32_t(t[v & 0xFF]) | std::uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8 |
+             std::uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16 | std::uint32_t(t[768 + (v >> 24)]) << 24;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- kształt
+
+KsztaltKola* KsztaltKola::dla(QImage::Format format, int r, const Pioro& pioro, const Pedzel& pedzel)
+{
+    auto& p = pamiec();
+    for (const auto& w : p)
+        if (w.r == r && w.format == format && w.pioro == pioro && w.pedzel == pedzel)
+            return w.ksztalt.get();
+    if (p.size() >= kMaksKsztaltow)
+        wyczyscPamiec();
+    std::unique_ptr<KsztaltKola> k;
+    if ((format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied) && r >= 0 &&
+        r <= kMaksPromien && pioro.styl != StylPiora::Kropkowane) {
+        k = std::make_unique<KsztaltKola>();
+        k->format_ = format;
+        k->r_ = r;
+        k->pioro_ = pioro;
+        k->pedzel_ = pedzel;
+        // obrys sięga pół grubości pióra poza okrąg, wygładzanie jeszcze piksel dalej
+        k->polowa_ = r + std::max<int>(1, pioro.grubosc) + 3;
+        // Liczby, które silnik liczy dla koła (punkty łuku, obrys pióra), leżą w
+        // środek + 0,5 ± (r + pół grubości pióra); pół piksela zapasu.
+        k->zasiegLiczb_ = 2 * r + std::max<int>(1, pioro.grubosc) + 1;
+    }
+    p.push_back({format, r, pioro, pedzel, std::move(k)});
+    return p.back().ksztalt.get();
+}
+
+void KsztaltKola::wyczyscPamiec()
+{
+    pamiec().clear();
+    ++pokolenieWatku;
+}
+
+std::uint64_t KsztaltKola::pokolenie() { return pokolenieWatku; }
+
+void KsztaltKola::ustawProgZdjecia(std::uint32_t kol) { progZdjecia = kol; }
+
+// Klasa: wykładnik potęgi dwójki wspólny dla najmniejszej i największej liczby
+// koła w tej osi (liczone w połówkach piksela: środek piksela to 2v + 1).
+int KsztaltKola::klasa(int v) const
+{
+    const long long lo = 2LL * v + 1 - zasiegLiczb_, hi = 2LL * v + 1 + zasiegLiczb_;
+    if (lo < 2 || hi >= (1LL << kKlas))
+        return -1;
+    const int e = int(std::bit_width(std::uint64_t(lo))) - 1;
+    if (e != int(std::bit_width(std::uint64_t(hi))) - 1)
+        return -1;
+    return e;
+}
+
+int KsztaltKola::srodekKlasy(int e) const
+{
+    // najmniejsze v, dla którego 2v + 1 - zasiegLiczb_ >= 2^e
+    const int v = std::max(((1 << e) + zasiegLiczb_) / 2, polowa_);
+    return klasa(v) == e ? v : -1;
+}
+
+bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y)
+{
+    const int ex = klasa(x), ey = klasa(y);
+    if (ex < 0 || ey < 0)
+        return false;
+    Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
+    if (!k.pieczec) {
+        if (k.zdjeta || ++k.rysowan < progZdjecia)
+            return false;
+        k.zdjeta = true;
+        k.pieczec = zdejmij(ex, ey);
+        if (!k.pieczec)
+            return false;
+    }
+    return k.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
+}
+
+const PieczecKola* KsztaltKola::pieczecDla(int x, int y)
+{
+    const int ex = klasa(x), ey = klasa(y);
+    if (ex < 0 || ey < 0)
+        return nullptr;
+    Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
+    if (!k.zdjeta) {
+        k.zdjeta = true;
+        k.pieczec = zdejmij(ex, ey);
+    }
+    return k.pieczec.get();
+}
+
+// Koło rysuje się 256 razy w tym samym miejscu klasy, za każdym razem na tle, którego
+// każdy kanał ma wartość k (alfa też, w formacie z przemnożoną alfą). Kanały mieszają
+// się niezależnie, więc piksel (dx, dy) mówi, na co rysowanie zamienia wartość k w
+// każdym kanale. Obraz sięga do miejsca koła w klasie, ale pisze się i czyta tylko
+// kwadrat wokół koła.
+std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
+{
+    const int h = polowa_;
+    const int bok = 2 * h + 1;
+    const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
+    if (cx < 0 || cy < 0)
+        return nullptr;
+    QImage obraz(cx + h + 3, cy + h + 3, format_);
+    if (obraz.isNull())
+        return nullptr;
+    const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
+    std::uint8_t* bity = obraz.bits();
+    const qsizetype bpl = obraz.bytesPerLine();
+    std::vector<std::uint32_t> wyniki(std::size_t(256 * bok * bok));
+    {
+        QPainter p(&obraz);
+        ustawPainter(p, pioro_, pedzel_);
+        for (int k = 0; k < 256; ++k) {
+            const std::uint32_t tlo = alfa ? 0x01010101u * std::uint32_t(k) : 0xFF000000u | 0x010101u * std::uint32_t(k);
+            for (int y = cy - h; y <= cy + h; ++y)
+                std::fill_n(piksel(bity, bpl, cx - h, y), bok, tlo);
+            rysujKolo(p, cx, cy, r_);
+            for (int y = 0; y < bok; ++y)
+                std::memcpy(&wyniki[std::size_t((k * bok + y) * bok)], piksel(bity, bpl, cx - h, cy - h + y),
+                            std::size_t(bok) * 4);
+        }
+    }
+    auto s = std::make_unique<PieczecKola>();
+    s->maskaZachowana_ = alfa ? 0 : 0xFF000000u;
+    std::uint8_t t[4 * 256];
+    for (int dy = -h; dy <= h; ++dy)
+        for (int dx = -h; dx <= h; ++dx) {
+            bool zmiana = false;
+            for (int k = 0; k < 256; ++k) {
+                const std::uint32_t v = wyniki[std::size_t((k * bok + dy + h) * bok + dx + h)];
+                for (int kanal = 0; kanal < 4; ++kanal) {
+                    std::uint8_t w = std::uint8_t(v >> (8 * kanal));
+                    if (kanal == 3 && !alfa) {
+                        // RGB32: alfa zawsze 255 i taka zostaje
+                        if (w != 0xFF)
+                            return nullptr;
+                        w = std::uint8_t(k);
+                    }
+                    t[kanal * 256 + k] = w;
+                    zmiana |= w != k;
+                }
+            }
+            if (!zmiana)
+                continue;
+            // Zmiana na brzegu kwadratu: koło sięga dalej, niż zakłada pieczęć.
+            if (std::abs(dx) == h || std::abs(dy) == h)
+                return nullptr;
+            // Każdy kanał (w RGB32 poza alfą) zawsze ta sama wartość: wystarczy ją wpisać.
+            bool staly = true;
+            std::uint32_t wartosc = 0;
+            for (int kanal = 0; kanal < (alfa ? 4 : 3); ++kanal) {
+                const std::uint8_t* tk = t + kanal * 256;
+                staly = staly && std::all_of(tk, tk + 256, [&](std::uint8_t w) { return w == tk[0]; });
+                wartosc |= std::uint32_t(tk[0]) << (8 * kanal);
+            }
+            if (staly)
+                s->stale_.push_back({std::int16_t(dx), std::int16_t(dy), wartosc});
+            else {
+                s->piksele_.push_back({std::int16_t(dx), std::int16_t(dy), std::uint32_t(s->tablice_.size())});
+                s->tablice_.insert(s->tablice_.end(), t, t + sizeof t);
+            }
+            s->zasieg_ = std::max({s->zasieg_, std::abs(dx), std::abs(dy)});
+        }
+    if (!sprawdz(*s, ex, ey))
+        return nullptr;
+    return s;
+}
+
+// Sprawdzenie po zdjęciu tablic: koło w dwóch miejscach klasy na tle z szumu, raz
+// przez QPainter, raz pieczęcią, musi dać te same piksele. Gdyby silnik rysował
+// inaczej, niż zakłada pieczęć, koła tego kształtu w tej klasie rysuje QPainter.
+bool KsztaltKola::sprawdz(const PieczecKola& s, int ex, int ey) const
+{
+    const int h = polowa_;
+    const int bok = 2 * h + 1;
+    const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
+    const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
+    QImage obraz(cx + h + 3, cy + h + 3, format_);
+    if (obraz.isNull())
+        return false;
+    std::uint8_t* bity = obraz.bits();
+    const qsizetype bpl = obraz.bytesPerLine();
+    std::uint32_t los = 0x9E3779B9u;
+    std::vector<std::uint32_t> wzor(std::size_t(bok * bok)), odbite(std::size_t(bok * bok));
+    QPainter p(&obraz);
+    ustawPainter(p, pioro_, pedzel_);
+    for (int przesuniecie = 0; przesuniecie < 2; ++przesuniecie) {
+        const int x = cx + przesuniecie, y = cy + przesuniecie;
+        if (klasa(x) != ex || klasa(y) != ey)
+            continue;
+        for (std::uint32_t& v : odbite) {
+            los = los * 1664525u + 1013904223u;
+            v = los;
+            if (alfa) {
+                // przemnożona alfa: żaden kanał większy od alfy
+                const std::uint32_t a = v >> 24;
+                v = (a << 24) | (std::min((v >> 16) & 0xFF, a) << 16) | (std::min((v >> 8) & 0xFF, a) << 8) |
+                    std::min(v & 0xFF, a);
+            } else {
+                v |= 0xFF000000u;
+            }
+        }
+        for (int j = 0; j < bok; ++j)
+            std::memcpy(piksel(bity, bpl, x - h, y - h + j), &odbite[std::size_t(j * bok)], std::size_t(bok) * 4);
+        rysujKolo(p, x, y, r_);
+        for (int j = 0; j < bok; ++j)
+            std::memcpy(&wzor[std::size_t(j * bok)], piksel(bity, bpl, x - h, y - h + j), std::size_t(bok) * 4);
+        if (!s.odbij(reinterpret_cast<std::uint8_t*>(odbite.data()), bok * 4, bok, bok, h, h) || wzor != odbite)
+            return false;
+    }
+    return true;
+}
+
+} // namespace tks
