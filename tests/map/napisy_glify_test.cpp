@@ -3,21 +3,13 @@
 // obrazach obu formatów ekranu, także drugi raz (z pamięci) i po zmianie czcionki.
 
 #include "map/Kanwa.h"
+#include "wspolne/Obrazy.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace tks::test {
 namespace {
-
-int rozne(const QImage& a, const QImage& b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
 
 QImage napisy(QImage::Format format, bool glify, int powtorzen)
 {
@@ -54,7 +46,7 @@ TEST(NapisyGlify, TeSamePikseleCoDrawText)
 {
     for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
         SCOPED_TRACE(format);
-        EXPECT_EQ(rozne(napisy(format, true, 2), napisy(format, false, 2)), 0);
+        EXPECT_EQ(roznePiksele(napisy(format, true, 2), napisy(format, false, 2)), 0);
     }
 }
 

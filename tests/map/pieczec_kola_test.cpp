@@ -6,6 +6,7 @@
 #include "map/Kanwa.h"
 #include "map/Kolory.h"
 #include "map/PieczecKola.h"
+#include "wspolne/Obrazy.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -59,14 +60,6 @@ void rysujPlotnem(QImage& im, const std::vector<Kolo>& kola)
     }
 }
 
-int rozne(const QImage& a, const QImage& b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
 
 // Kształty mapy: promień stacji r = 1..4 (od 1× do największego powiększenia),
 // koła stacji (r, pióro 1), węzłów (r + 2, r + 3, pióro 2), punktów trasy
@@ -139,7 +132,7 @@ TEST(PieczecKola, KazdyKsztaltMapyJakDrawEllipse)
         QImage plotno = wzor.copy();
         rysujQPainterem(wzor, kola);
         rysujPlotnem(plotno, kola);
-        EXPECT_EQ(rozne(wzor, plotno), 0);
+        EXPECT_EQ(roznePiksele(wzor, plotno), 0);
     }
 }
 
@@ -207,7 +200,7 @@ TEST(PieczecKola, InneUstawieniaPainteraJakDawniej)
                 k.Kolo(c.p, c.r);
             }
         }
-        EXPECT_EQ(rozne(a, b), 0);
+        EXPECT_EQ(roznePiksele(a, b), 0);
     }
 }
 

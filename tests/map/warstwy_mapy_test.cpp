@@ -9,6 +9,7 @@
 #include "map/Widok.h"
 #include "network/GeneratorSieci.h"
 #include "routing/Warunki.h"
+#include "wspolne/Obrazy.h"
 
 #include <QPainter>
 #include <cmath>
@@ -50,18 +51,6 @@ QImage narysuj(Droga& d, int szer, int wys, bool aa, PamiecWarstwMapy* pamiec, b
     return im;
 }
 
-// Liczba różnych pikseli (0: obrazy równe).
-int rozne(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return -1;
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
-
 // Trasa, wykluczone stacje i odcinki (odcinek wykluczony jest kropkowany).
 void trasaZWykluczeniami(Droga& d, int odcinkiTrasy)
 {
@@ -95,10 +84,10 @@ void porownajWszystkieSposoby(Droga& d, int szer, int wys)
             SCOPED_TRACE(testing::Message() << krotnosc << "x, wygładzanie " << aa);
             ustawWidok(d, krotnosc);
             const QImage wzor = narysuj(d, szer, wys, aa, nullptr, true);
-            EXPECT_EQ(rozne(narysuj(d, szer, wys, aa, nullptr), wzor), 0);
+            EXPECT_EQ(roznePiksele(narysuj(d, szer, wys, aa, nullptr), wzor), 0);
             PamiecWarstwMapy pamiec;
-            EXPECT_EQ(rozne(narysuj(d, szer, wys, aa, &pamiec), wzor), 0);
-            EXPECT_EQ(rozne(narysuj(d, szer, wys, aa, &pamiec), wzor), 0);
+            EXPECT_EQ(roznePiksele(narysuj(d, szer, wys, aa, &pamiec), wzor), 0);
+            EXPECT_EQ(roznePiksele(narysuj(d, szer, wys, aa, &pamiec), wzor), 0);
             EXPECT_EQ(pamiec.liczbaRysowan(), 1u);
         }
 }
@@ -142,7 +131,7 @@ TEST(WarstwyMapy, RysujeOdNowaTylkoPoZmianieDolnychWarstw)
         oczekiwane += odNowa ? 1 : 0;
         const QImage z = narysuj(*d, szer, wys, aa, &pamiec);
         EXPECT_EQ(pamiec.liczbaRysowan(), oczekiwane);
-        EXPECT_EQ(rozne(z, narysuj(*d, szer, wys, aa, nullptr)), 0);
+        EXPECT_EQ(roznePiksele(z, narysuj(*d, szer, wys, aa, nullptr)), 0);
     };
     krok("pierwsze rysowanie", true);
     krok("bez zmian", false);
