@@ -14,7 +14,7 @@
 namespace tks {
 
 class Droga;
-class Siec;
+struct Siec;
 struct Widok;
 
 // Równomierna siatka odcinków na płaszczyźnie mapy: odcinek jest w każdej komórce,
