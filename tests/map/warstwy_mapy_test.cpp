@@ -235,8 +235,9 @@ TEST(SiatkaOdcinkow, WybieraKazdyOdcinekPrzecinajacyProstokat)
             const bool bezPolozenia = std::isnan(o.YA);
             const bool przecina = std::min(o.XA, o.XB) <= x + r && std::max(o.XA, o.XB) >= x - r &&
                                   std::min(o.YA, o.YB) <= y + r && std::max(o.YA, o.YB) >= y - r;
-            if (bezPolozenia || przecina)
+            if (bezPolozenia || przecina) {
                 EXPECT_TRUE(std::binary_search(wynik.begin(), wynik.end(), std::int32_t(i))) << i;
+            }
         }
     }
     EXPECT_GT(wybranoZSiatki, 250);
