@@ -13,6 +13,7 @@
 #include "map/WydrukMapki.h"
 #include "routing/Oznaczenia.h"
 #include "wspolne/DrukQt.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QFile>
 #include <QPainter>
@@ -23,14 +24,6 @@ namespace tks::test {
 namespace {
 
 const QString kSiec = QStringLiteral(TKS_RUN_DIR "/FDane.bin");
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 // Lewy górny róg obszaru mapy na stronie 150 ppi.
 constexpr int kOx = 100;   // Round(17 / 25.4 × 150) = 100,4

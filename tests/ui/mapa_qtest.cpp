@@ -13,6 +13,7 @@
 #include "map/Widok.h"
 #include "map/TFrmDrogaWybor.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,17 +28,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    const QString n = QString::fromUtf8(nazwa);
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == n)
-            return i;
-    return -1;
-}
 
 QPoint piksel(const Droga& d, double x, double y)
 {

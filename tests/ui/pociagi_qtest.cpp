@@ -17,6 +17,7 @@
 #include "trains/TFrmWyborPociagu.h"
 #include "trains/ZapisPociagu.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,7 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
 
@@ -41,14 +43,6 @@ void pisz(QWidget* w, const QString& tekst)
 {
     for (QChar c : tekst)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
 }
 
 QStringList napisyEtykiet(QWidget* w)

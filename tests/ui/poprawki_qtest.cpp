@@ -21,6 +21,7 @@
 #include "trains/TFrmWyborPociagu.h"
 #include "trains/ZapisPociagu.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,16 +44,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 struct Okno {
     QTemporaryDir katalog;

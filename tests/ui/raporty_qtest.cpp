@@ -10,6 +10,7 @@
 #include "reports/WydrukTrasy.h"
 #include "common/TFrmFiltrOgolny.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,16 +33,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 // Teksty kolumny siatki (tak jak je widać) w kolejnych wierszach.
 QStringList kolumnaSiatki(const TFrmPodgladTrasa& o, int kolumna)

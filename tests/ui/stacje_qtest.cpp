@@ -9,6 +9,7 @@
 #include "stations/TFrmListaStacji.h"
 #include "stations/TFrmStacje.h"
 #include "wspolne/SiecTestowa.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
 
@@ -51,14 +53,6 @@ void gdyOtwarte(std::function<void(QWidget*)> f)
         QTRY_VERIFY((w = QApplication::activeModalWidget()) != nullptr);
         f(w);
     });
-}
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
 }
 
 } // namespace

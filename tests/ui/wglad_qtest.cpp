@@ -8,6 +8,7 @@
 #include "routing/TFrmPorownanieTras.h"
 #include "ui/WspolneOkien.h"
 #include "wykresy/WykresProfilu.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,16 +23,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 void trasa(TFrmDroga& w, const char* od, const char* doSt)
 {

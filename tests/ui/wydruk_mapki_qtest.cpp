@@ -13,6 +13,7 @@
 #include "map/WydrukMapki.h"
 #include "routing/Oznaczenia.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,16 +35,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 struct Okno {
     Okno(const QTemporaryDir& katalog, Interakcja* ia) : w(test::srodowiskoTestowe(katalog), ia)

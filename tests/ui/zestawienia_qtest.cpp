@@ -13,6 +13,7 @@
 #include "trains/PlikiPociagu.h"
 #include "trains/ZapisPociagu.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,16 +30,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const char* nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == QString::fromUtf8(nazwa))
-            return i;
-    return -1;
-}
 
 void zapiszPociag(Droga& d, const char* start, const char* koniec, int rodzaj, const char* numer)
 {
