@@ -1,6 +1,7 @@
 #include "BrakDrogi.h"
 
 #include "app/Droga.h"
+#include "routing/EtykietyStacji.h"
 #include "routing/Kontrolki.h"
 #include "routing/Warunki.h"
 #include "routing/Wyszukiwanie.h"
@@ -24,22 +25,12 @@ class Zapis {
 public:
     explicit Zapis(Droga& d) : d_(d), kontrolki_(d.kontrolki), kryterium_(d.trasa.Kryterium),
                                maska_(d.trasa.MaskaOgraniczen), kolejka_(d.trasa.KolejkaStacji),
-                               dziennik_(d.dziennik.size())
+                               dziennik_(d.dziennik.size()), stacje_(d.siec)
     {
-        const auto& st = d.siec.Stacje;
-        stacje_.reserve(st.size());
-        for (const TStacja& s : st)
-            stacje_.push_back({s.OdlMin, s.OdcPop, s.StPop, s.Wybieralna});
     }
     ~Zapis()
     {
-        auto& st = d_.siec.Stacje;
-        for (std::size_t i = 0; i < st.size() && i < stacje_.size(); ++i) {
-            st[i].OdlMin = stacje_[i].odl;
-            st[i].OdcPop = stacje_[i].odc;
-            st[i].StPop = stacje_[i].st;
-            st[i].Wybieralna = stacje_[i].wyb;
-        }
+        stacje_.przywroc(d_.siec);
         for (std::int32_t o : d_.trasa.ListaOdcinkowZabronionych)
             if (o >= 0 && o < d_.siec.liczbaOdcinkow())
                 d_.siec.Odcinki[std::size_t(o)].Cechy |= cechy::Zabroniony;
@@ -53,19 +44,13 @@ public:
     const StanKontrolek& kontrolki() const { return kontrolki_; }
 
 private:
-    struct Etykieta {
-        double odl;
-        std::int32_t odc;
-        std::int32_t st;
-        std::uint8_t wyb;
-    };
     Droga& d_;
     StanKontrolek kontrolki_;
     std::int32_t kryterium_;
     std::uint16_t maska_;
     std::vector<std::int32_t> kolejka_;
     qsizetype dziennik_;
-    std::vector<Etykieta> stacje_;
+    EtykietyStacji stacje_;
 };
 
 // Ominięcia stacji i odcinków zdjęte albo przywrócone na czas jednej próby.

@@ -4,6 +4,7 @@
 #include "common/Liczby.h"
 #include "pricing/CzasJazdy.h"
 #include "pricing/Wycenianie.h"
+#include "routing/EtykietyStacji.h"
 #include "routing/Przeliczanie.h"
 #include "routing/Warunki.h"
 
@@ -17,35 +18,20 @@ namespace {
 // także przy wyjątku.
 class PozyczonaSiec {
 public:
-    PozyczonaSiec(Droga& z, Droga& do_) : z_(z), do_(do_)
+    PozyczonaSiec(Droga& z, Droga& do_) : z_(z), do_(do_), etykiety_(z.siec)
     {
-        etykiety_.reserve(z.siec.Stacje.size());
-        for (const TStacja& s : z.siec.Stacje)
-            etykiety_.push_back({s.OdlMin, s.OdcPop, s.StPop, s.Wybieralna});
         do_.siec = std::move(z.siec);
     }
     ~PozyczonaSiec()
     {
         z_.siec = std::move(do_.siec);
-        auto& st = z_.siec.Stacje;
-        for (std::size_t i = 0; i < st.size() && i < etykiety_.size(); ++i) {
-            st[i].OdlMin = etykiety_[i].odl;
-            st[i].OdcPop = etykiety_[i].odc;
-            st[i].StPop = etykiety_[i].st;
-            st[i].Wybieralna = etykiety_[i].wyb;
-        }
+        etykiety_.przywroc(z_.siec);
     }
 
 private:
-    struct Etykieta {
-        double odl;
-        std::int32_t odc;
-        std::int32_t st;
-        std::uint8_t wyb;
-    };
     Droga& z_;
     Droga& do_;
-    std::vector<Etykieta> etykiety_;
+    EtykietyStacji etykiety_;
 };
 
 double liczbaZNaglowka(const Pociag& p, const char* pole, double zastepcza)
