@@ -55,4 +55,13 @@ inline Tabela caly(const char* kod)
     return t;
 }
 
+// Dwa zakresy: A do końca lutego, C od marca; aktywny zakres 0.
+inline void dwaZakresy(PociagTestowy& t)
+{
+    Tabela tab = nowaTabelaKalendarz();
+    dodajZakres(tab, QDate(2017, 12, 10), QDate(2018, 2, 28), "11111002");
+    dodajZakres(tab, QDate(2018, 3, 1), QDate(2018, 12, 8), "00000111");
+    WczytajKalendarz(t.d, tab);
+}
+
 } // namespace tks::test

@@ -12,15 +12,6 @@ using namespace tks::test;
 
 namespace {
 
-// A do końca lutego, C od marca; aktywny zakres 0.
-void dwaZakresy(PociagTestowy& t)
-{
-    Tabela tab = nowaTabelaKalendarz();
-    dodajZakres(tab, QDate(2017, 12, 10), QDate(2018, 2, 28), "11111002");
-    dodajZakres(tab, QDate(2018, 3, 1), QDate(2018, 12, 8), "00000111");
-    WczytajKalendarz(t.d, tab);
-}
-
 QRect komorka(const PociagTestowy& t, int r, int m, int d) { return t.k.Dni[std::size_t(t.i(r, m, d))].Prostokat; }
 QPoint srodek(const PociagTestowy& t, int r, int m, int d) { return komorka(t, r, m, d).center(); }
 

@@ -11,15 +11,6 @@ using namespace tks::test;
 
 namespace {
 
-// A do końca lutego, C od marca; aktywny zakres 0.
-void dwaZakresy(PociagTestowy& t)
-{
-    Tabela tab = nowaTabelaKalendarz();
-    dodajZakres(tab, QDate(2017, 12, 10), QDate(2018, 2, 28), "11111002");
-    dodajZakres(tab, QDate(2018, 3, 1), QDate(2018, 12, 8), "00000111");
-    WczytajKalendarz(t.d, tab);
-}
-
 TEST(SiatkaKalendarza, WymiaryIPolozenieDni)
 {
     PociagTestowy t;

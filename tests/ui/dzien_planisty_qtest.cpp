@@ -22,6 +22,7 @@
 #include "trains/TFrmNaglowek.h"
 #include "trains/TFrmWyborPociagu.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,16 +44,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const QString& nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == nazwa)
-            return i;
-    return -1;
-}
 
 // Gdy pojawi się okno modalne typu T, wykonuje na nim `co` (sprawdzane co 20 ms).
 template <class T>

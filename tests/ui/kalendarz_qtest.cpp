@@ -279,7 +279,7 @@ void TestKalendarz::klawiatura()
     QCOMPARE(o.w.DBEditLDniKurs->text(), QString::number(o.t.lDniKurs()));
     // klawisz menu: menu dnia pod kursorem (oznaczony - "Usun oznaczenie...")
     {
-        QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(0, 0));
+        QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
         QApplication::sendEvent(p, &e);
         QVERIFY(p->menu()->isVisible());
         QVERIFY(p->UsunOznaczenie1->isVisible() && !p->Podziel1->isVisible() && !p->UsunPodzial1->isVisible());

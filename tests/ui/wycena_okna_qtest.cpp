@@ -6,6 +6,7 @@
 #include "pricing/Przedzialy.h"
 #include "routing/Oznaczenia.h"
 #include "ui/WspolneOkien.h"
+#include "wspolne/StacjaWgNazwy.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,16 +17,9 @@
 
 using namespace tks;
 using namespace tks::ui;
+using tks::test::stacja;
 
 namespace {
-
-int stacja(const Droga& d, const QString& nazwa)
-{
-    for (int i = 0; i < d.siec.liczbaStacji(); ++i)
-        if (d.siec.nazwaStacji(i) == nazwa)
-            return i;
-    return -1;
-}
 
 // Trasa Warszawa Centralna - Kraków Główny ułożona operacjami rdzenia (jak kliknięciami na mapie).
 void ulozTrase(TFrmDroga& w)
