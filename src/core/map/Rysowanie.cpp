@@ -1,6 +1,7 @@
 #include "Rysowanie.h"
 
 #include "Kolory.h"
+#include "MapaStacji.h"
 #include "WarstwyMapy.h"
 #include "app/Droga.h"
 #include "common/Liczby.h"
@@ -30,11 +31,6 @@ inline double normalizuj(double a)
 }
 
 inline bool wewnatrz(TPiksel p, int szer, int wys) { return p.x >= 0 && p.x <= szer && p.y >= 0 && p.y <= wys; }
-
-inline bool widocznaPrzyZoomie(std::int64_t zoom, std::int32_t widocznosc)
-{
-    return zoom >= std::int64_t(widocznosc) * 10000;
-}
 
 // Wynik obcinania odcinka w metrach mapy.
 struct Obciecie {
@@ -183,9 +179,8 @@ void krzyzyk(Kanwa& k, TPiksel p, int r)
 // Nazwy stacji z regułą nakładania się etykiet.
 class Etykiety {
 public:
-    Etykiety(Kanwa& k, const Droga& d, const std::vector<TPiksel>& piks, const std::vector<char>& widoczne,
-             const std::vector<char>& wewn)
-        : k_(k), d_(d), piks_(piks), widoczne_(widoczne), wewn_(wewn)
+    Etykiety(Kanwa& k, const Droga& d, const std::vector<StacjaWidoku>& wewn, MapaStacji& mapa)
+        : k_(k), d_(d), wewn_(wewn), mapa_(mapa)
     {
     }
 
@@ -224,35 +219,40 @@ public:
     void wezly(std::int32_t widocznosc, bool zeStawka)
     {
         const auto& st = d_.siec.Stacje;
-        for (std::size_t i = 0; i < st.size(); ++i) {
-            if (st[i].Widocznosc != widocznosc || !wewn_[i] || (st[i].Stawka > 0) != zeStawka)
+        for (const StacjaWidoku& e : wewn_) {
+            const TStacja& s = st[std::size_t(e.lp)];
+            if (s.Widocznosc != widocznosc || (s.Stawka > 0) != zeStawka)
                 continue;
-            const QString nazwa = st[i].NazwaStacji.tekst().trimmed();
-            const TProstokat r = prostokat(piks_[i], nazwa);
+            const QString nazwa = s.NazwaStacji.tekst().trimmed();
+            const TProstokat r = prostokat(e.p, nazwa);
             if (zajety(r))
                 continue;
-            k_.Etykieta(piks_[i], nazwa);
+            k_.Etykieta(e.p, nazwa);
             lista_.push_back(r);
         }
     }
 
-    // Wszystkie widoczne stacje: nazwa nie może zakryć punktu dalszej stacji.
+    // Wszystkie widoczne stacje: nazwa nie może zakryć punktu dalszej stacji
+    // (dalszej w kolejności numerów, widocznej przy tym powiększeniu, także
+    // poza widokiem).
     void stacje(std::int32_t kolor)
     {
         k_.czcionka.styl = 0;
         k_.czcionka.kolor = kolor;
         const auto& st = d_.siec.Stacje;
-        const std::size_t n = st.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!widoczne_[i] || !wewn_[i])
+        const Widok& w = d_.widok;
+        const std::vector<std::int32_t>& widoczne = mapa_.widoczne(w.zoom);
+        std::size_t dalsze = 0;
+        for (const StacjaWidoku& e : wewn_) {
+            if (!e.widoczna)
                 continue;
-            const QString nazwa = st[i].NazwaStacji.tekst().trimmed();
-            const TProstokat r = prostokat(piks_[i], nazwa);
+            const QString nazwa = st[std::size_t(e.lp)].NazwaStacji.tekst().trimmed();
+            const TProstokat r = prostokat(e.p, nazwa);
+            while (dalsze < widoczne.size() && widoczne[dalsze] <= e.lp)
+                ++dalsze;
             bool zakryty = false;
-            for (std::size_t j = i + 1; j < n; ++j) {
-                if (!widoczne_[j])
-                    continue;
-                const TPiksel p = piks_[j];
+            for (std::size_t j = dalsze; j < widoczne.size(); ++j) {
+                const TPiksel p = pktpiks(w, mapa_.x(widoczne[j]), mapa_.y(widoczne[j]));
                 if (p.y > r.bottom)
                     break;
                 if (p.x >= r.left && p.x <= r.right && p.y >= r.top) {
@@ -262,7 +262,7 @@ public:
             }
             if (zakryty || zajety(r))
                 continue;
-            k_.Etykieta(piks_[i], nazwa);
+            k_.Etykieta(e.p, nazwa);
             lista_.push_back(r);
         }
     }
@@ -285,9 +285,8 @@ private:
 
     Kanwa& k_;
     const Droga& d_;
-    const std::vector<TPiksel>& piks_;
-    const std::vector<char>& widoczne_;
-    const std::vector<char>& wewn_;
+    const std::vector<StacjaWidoku>& wewn_;
+    MapaStacji& mapa_;
     std::vector<TProstokat> lista_;
 };
 
@@ -531,34 +530,37 @@ StanPaneluMapy odswiez(Droga& d, Kanwa& k, PamiecWarstwMapy* pamiec)
         k.pioro.grubosc = 1;
     }
 
-    // Piksele stacji raz na całe rysowanie.
-    const std::size_t n = s.Stacje.size();
-    std::vector<TPiksel> piks(n);
-    std::vector<char> widoczne(n), wewn(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        piks[i] = pktpiks(w, s.Stacje[i].Xkm, s.Stacje[i].Ykm);
-        widoczne[i] = widocznaPrzyZoomie(w.zoom, s.Stacje[i].Widocznosc);
-        wewn[i] = wewnatrz(piks[i], szer, wys);
+    // Stacje w widoku (z pikselami) raz na całe rysowanie, w kolejności numerów.
+    MapaStacji lokalna;
+    MapaStacji* mapa = pamiec ? &pamiec->mapaStacji(s) : nullptr;
+    if (!mapa) {
+        lokalna.zbuduj(s, false);
+        mapa = &lokalna;
+    }
+    std::vector<StacjaWidoku> wewn;
+    {
+        std::vector<std::int32_t> robocze;
+        StacjeWidoku(*mapa, w, szer, wys, wewn, robocze);
     }
 
     // 8. Stacje.
     k.pedzel = {kol.KolorPunktowStacji, true};
     k.pioro.kolor = kol.KolorPunktowStacji;
     k.pioro.styl = StylPiora::Ciagle;
-    for (std::size_t i = 0; i < n; ++i)
-        if (wewn[i] && widoczne[i])
-            k.Kolo(piks[i], r);
+    for (const StacjaWidoku& e : wewn)
+        if (e.widoczna)
+            k.Kolo(e.p, r);
 
     // 9. Węzły.
     k.pedzel = {kol.KolorPunktowStacjiWezlowych, true};
     k.pioro.grubosc = 2;
     k.pioro.kolor = kCzarny;
-    for (std::size_t i = 0; i < n; ++i)
-        if (wewn[i] && s.Stacje[i].Widocznosc == 0)
-            k.Kolo(piks[i], r + 2);
-    for (std::size_t i = 0; i < n; ++i)
-        if (wewn[i] && s.Stacje[i].Widocznosc == -1)
-            k.Kolo(piks[i], r + 3);
+    for (const StacjaWidoku& e : wewn)
+        if (mapa->widocznosc(e.lp) == 0)
+            k.Kolo(e.p, r + 2);
+    for (const StacjaWidoku& e : wewn)
+        if (mapa->widocznosc(e.lp) == -1)
+            k.Kolo(e.p, r + 3);
 
     // 10. Punkty trasy (także poza widokiem).
     k.pioro.grubosc = 2;
@@ -590,8 +592,8 @@ StanPaneluMapy odswiez(Droga& d, Kanwa& k, PamiecWarstwMapy* pamiec)
     k.pioro.kolor = kol.KolorPunktowZabronionych;
     k.pioro.grubosc = 2;
     for (const std::int32_t st : t.ListaStacjiZabronionych)
-        if (st >= 0 && std::size_t(st) < n)
-            krzyzyk(k, piks[std::size_t(st)], r);
+        if (st >= 0 && st < s.liczbaStacji())
+            krzyzyk(k, pktpiks(w, s.Stacje[std::size_t(st)].Xkm, s.Stacje[std::size_t(st)].Ykm), r);
     for (const std::int32_t o : t.ListaOdcinkowZabronionych) {
         if (o < 0 || o >= s.liczbaOdcinkow())
             continue;
@@ -611,7 +613,7 @@ StanPaneluMapy odswiez(Droga& d, Kanwa& k, PamiecWarstwMapy* pamiec)
     }
 
     // 13. Nazwy.
-    Etykiety et(k, d, piks, widoczne, wewn);
+    Etykiety et(k, d, wewn, *mapa);
     et.punktyTrasy();
     et.wezly(-1, stylCzcionki::Pogrubiona, kol.KolorNazwStacjiWezlowych);
     et.wezly(0, 0, kol.KolorNazwStacjiWezlowych);

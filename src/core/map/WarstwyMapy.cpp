@@ -157,9 +157,17 @@ std::uint64_t PamiecWarstwMapy::odciskSieci(const Siec& s)
     return dodaj(dodaj(dodaj(h[0], h[1]), h[2]), h[3]);
 }
 
+MapaStacji& PamiecWarstwMapy::mapaStacji(const Siec& s)
+{
+    if (!stacje_.dla(s))
+        stacje_.zbuduj(s, true);
+    return stacje_;
+}
+
 void PamiecWarstwMapy::wyczysc()
 {
     obraz_ = QImage();
+    stacje_ = MapaStacji();
     jest_ = false;
     jestSiatka_ = false;
     siatka_ = SiatkaOdcinkow();

@@ -6,6 +6,7 @@
 // biorąc z siatki na płaszczyźnie mapy tylko odcinki w pobliżu widoku.
 
 #include "Kanwa.h"
+#include "MapaStacji.h"
 
 #include <QImage>
 #include <cstdint>
@@ -45,6 +46,9 @@ public:
     // false, gdy płótno nie pozwala wkleić obrazu (wydruk, urządzenie inne niż
     // obraz): wtedy rysuje wołający.
     bool wklej(Kanwa& k, const Droga& d);
+
+    // Stacje sieci do rysowania (budowane od nowa dla innej sieci).
+    MapaStacji& mapaStacji(const Siec& s);
 
     // Ile razy dolne warstwy były rysowane (nie wklejane).
     std::uint64_t liczbaRysowan() const { return rysowan_; }
@@ -89,6 +93,7 @@ private:
     std::uint64_t odciskSiatki_ = 0;
     bool jestSiatka_ = false;
     std::vector<std::int32_t> wybrane_;
+    MapaStacji stacje_;
 };
 
 } // namespace tks

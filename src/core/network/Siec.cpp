@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
+#include <atomic>
 
 namespace tks {
 
@@ -83,6 +84,12 @@ bool stacjaPrzedWgNazwy(const QCollatorSortKey& kluczA, int a, const QCollatorSo
 {
     const int c = kluczA.compare(kluczB);
     return c != 0 ? c < 0 : a < b;
+}
+
+std::uint64_t nowyNumerSieci()
+{
+    static std::atomic<std::uint64_t> numer{0};
+    return ++numer;
 }
 
 void budujStacjeWgNazwy(Siec& s, Interakcja* interakcja)

@@ -157,6 +157,8 @@ private:
 
 // Kolumny tabel słownikowych (przedziały masy brutto i rodzaje stawek).
 Tabela nowaTabelaZakresowBr();
+// Kolejny numer sieci w procesie (zob. Siec::Numer).
+std::uint64_t nowyNumerSieci();
 Tabela nowaTabelaRodzajowStawek();
 
 struct Siec {
@@ -179,6 +181,12 @@ struct Siec {
     // Wartości pochodne (budowane po wczytaniu).
     std::vector<std::int32_t> StacjeWgNazwy;
     TPunkt SrodekDomyslny;
+
+    // Numer nadawany każdej nowo utworzonej sieci; kopia ma numer oryginału. Po
+    // nim pamięć rysowania mapy poznaje, że na miejsce sieci wczytano inną
+    // (wczytanie buduje nową sieć i przenosi ją na miejsce starej). Położenia i
+    // widoczności stacji zmienia się tylko przy wczytaniu.
+    std::uint64_t Numer = nowyNumerSieci();
 
     QString nazwaStacji(int i) const { return Stacje[std::size_t(i)].NazwaStacji.tekst(); }
     int liczbaStacji() const { return int(Stacje.size()); }

@@ -1,0 +1,176 @@
+#include "MapaStacji.h"
+
+#include "network/Siec.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tks {
+
+namespace {
+
+inline bool widocznaPrzyZoomie(std::int64_t zoom, std::int32_t widocznosc)
+{
+    return zoom >= std::int64_t(widocznosc) * 10000;
+}
+
+inline bool wezel(std::int32_t widocznosc) { return widocznosc == 0 || widocznosc == -1; }
+
+} // namespace
+
+void MapaStacji::zbuduj(const Siec& s, bool zSiatka)
+{
+    const std::size_t n = s.Stacje.size();
+    siec_ = &s;
+    numer_ = s.Numer;
+    dane_ = s.Stacje.data();
+    zSiatka_ = zSiatka;
+    x_.resize(n);
+    y_.resize(n);
+    widocznosc_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        x_[i] = s.Stacje[i].Xkm;
+        y_[i] = s.Stacje[i].Ykm;
+        widocznosc_[i] = s.Stacje[i].Widocznosc;
+    }
+    zoomWidocznych_ = -1;
+    widoczne_.clear();
+
+    kolumn_ = wierszy_ = 0;
+    poczatki_.clear();
+    stacje_.clear();
+    if (!zSiatka || n < 256)
+        return;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool jest = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!std::isfinite(x_[i]) || !std::isfinite(y_[i]))
+            continue;
+        if (!jest) {
+            x1 = x2 = x_[i];
+            y1 = y2 = y_[i];
+            jest = true;
+        } else {
+            x1 = std::min(x1, x_[i]), x2 = std::max(x2, x_[i]);
+            y1 = std::min(y1, y_[i]), y2 = std::max(y2, y_[i]);
+        }
+    }
+    if (!jest)
+        return;
+    // Ok. cztery stacje na komórkę.
+    const double szer = std::max(x2 - x1, 1.0), wys = std::max(y2 - y1, 1.0);
+    const double komorek = std::clamp(double(n) / 4, 1.0, double(1 << 20));
+    bok_ = std::sqrt(szer * wys / komorek);
+    if (!(bok_ > 0) || !std::isfinite(bok_))
+        return;
+    kolumn_ = std::clamp(int(szer / bok_) + 1, 1, 4096);
+    wierszy_ = std::clamp(int(wys / bok_) + 1, 1, 4096);
+    x0_ = x1;
+    y0_ = y1;
+    const std::size_t komorki = std::size_t(kolumn_) * std::size_t(wierszy_);
+    auto komorka = [&](std::size_t i) {
+        if (!std::isfinite(x_[i]) || !std::isfinite(y_[i]))
+            return komorki;
+        const int k = std::clamp(int(std::floor((x_[i] - x0_) / bok_)), 0, kolumn_ - 1);
+        const int w = std::clamp(int(std::floor((y_[i] - y0_) / bok_)), 0, wierszy_ - 1);
+        return std::size_t(w) * std::size_t(kolumn_) + std::size_t(k);
+    };
+    std::vector<std::uint32_t> kom(n);
+    poczatki_.assign(komorki + 2, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        kom[i] = std::uint32_t(komorka(i));
+        ++poczatki_[kom[i] + 1];
+    }
+    for (std::size_t c = 0; c <= komorki; ++c)
+        poczatki_[c + 1] += poczatki_[c];
+    stacje_.resize(n);
+    std::vector<std::uint32_t> pozycja(poczatki_.begin(), poczatki_.end() - 1);
+    for (std::size_t i = 0; i < n; ++i)
+        stacje_[pozycja[kom[i]]++] = std::int32_t(i);
+}
+
+bool MapaStacji::dla(const Siec& s) const
+{
+    return siec_ == &s && numer_ == s.Numer && dane_ == s.Stacje.data() && x_.size() == s.Stacje.size();
+}
+
+const std::vector<std::int32_t>& MapaStacji::widoczne(std::int64_t zoom)
+{
+    if (zoom != zoomWidocznych_) {
+        widoczne_.clear();
+        for (std::size_t i = 0; i < widocznosc_.size(); ++i)
+            if (widocznaPrzyZoomie(zoom, widocznosc_[i]))
+                widoczne_.push_back(std::int32_t(i));
+        zoomWidocznych_ = zoom;
+    }
+    return widoczne_;
+}
+
+bool MapaStacji::wybierz(double x1, double y1, double x2, double y2, std::vector<std::int32_t>& wynik) const
+{
+    wynik.clear();
+    if (kolumn_ == 0 || !(x1 <= x2) || !(y1 <= y2))
+        return false;
+    const double k1 = std::floor((x1 - x0_) / bok_), k2 = std::floor((x2 - x0_) / bok_);
+    const double w1 = std::floor((y1 - y0_) / bok_), w2 = std::floor((y2 - y0_) / bok_);
+    if (!std::isfinite(k1) || !std::isfinite(k2) || !std::isfinite(w1) || !std::isfinite(w2))
+        return false;
+    const std::size_t komorki = std::size_t(kolumn_) * std::size_t(wierszy_);
+    const bool poza = k2 < 0 || w2 < 0 || k1 > kolumn_ - 1 || w1 > wierszy_ - 1;
+    if (!poza) {
+        const int a = int(std::clamp(k1, 0.0, double(kolumn_ - 1))), b = int(std::clamp(k2, 0.0, double(kolumn_ - 1)));
+        const int c = int(std::clamp(w1, 0.0, double(wierszy_ - 1))), e = int(std::clamp(w2, 0.0, double(wierszy_ - 1)));
+        if (2 * std::size_t(b - a + 1) * std::size_t(e - c + 1) > komorki)
+            return false;
+        for (int w = c; w <= e; ++w) {
+            const std::size_t z = std::size_t(w) * std::size_t(kolumn_);
+            wynik.insert(wynik.end(), stacje_.begin() + poczatki_[z + std::size_t(a)],
+                         stacje_.begin() + poczatki_[z + std::size_t(b) + 1]);
+        }
+    }
+    wynik.insert(wynik.end(), stacje_.begin() + poczatki_[komorki], stacje_.begin() + poczatki_[komorki + 1]);
+    std::sort(wynik.begin(), wynik.end());
+    return true;
+}
+
+void StacjeWidoku(MapaStacji& m, const Widok& w, int szer, int wys, std::vector<StacjaWidoku>& wynik,
+                  std::vector<std::int32_t>& robocze)
+{
+    wynik.clear();
+    const std::int64_t zoom = w.zoom;
+    auto dodaj = [&](std::int32_t i) {
+        const std::int32_t v = m.widocznosc(i);
+        const bool widoczna = widocznaPrzyZoomie(zoom, v);
+        if (!widoczna && !wezel(v))
+            return;
+        const TPiksel p = pktpiks(w, m.x(i), m.y(i));
+        if (p.x >= 0 && p.x <= szer && p.y >= 0 && p.y <= wys)
+            wynik.push_back({i, p, widoczna});
+    };
+    // Prostokąt mapy, z którego punkty mogą trafić w obszar (dwa piksele zapasu
+    // na zaokrąglenia).
+    const double k = w.k();
+    bool zSiatki = false;
+    if (k > 0 && std::isfinite(k)) {
+        const double wh = double(w.szerokosc / 2), hh = double(w.wysokosc / 2);
+        const double mx = 10000.0 / k;
+        zSiatki = m.wybierz(w.WspXSrodka + (-2 - wh) * mx, w.WspYSrodka - (wys + 2 - hh) * mx,
+                            w.WspXSrodka + (szer + 2 - wh) * mx, w.WspYSrodka + (hh + 2) * mx, robocze);
+    }
+    if (zSiatki) {
+        for (const std::int32_t i : robocze)
+            dodaj(i);
+        return;
+    }
+    // Cały kraj w widoku: widoczne stacje, a węzły i tak są wśród nich, gdy
+    // powiększenie jest dodatnie (inaczej wszystkie stacje).
+    if (zoom >= 0) {
+        for (const std::int32_t i : m.widoczne(zoom))
+            dodaj(i);
+    } else {
+        for (std::int32_t i = 0; i < m.liczba(); ++i)
+            dodaj(i);
+    }
+}
+
+} // namespace tks
