@@ -136,6 +136,50 @@ TEST(PieczecKola, KazdyKsztaltMapyJakDrawEllipse)
     }
 }
 
+// Koła na granicach klas położenia (w poziomie, w pionie i w obu osiach naraz),
+// w każdym położeniu pasa granicy: pieczęć sąsiedniej klasy tylko tam, gdzie daje
+// te same piksele, co drawEllipse. Najpierw po kole w każdej sąsiedniej klasie,
+// żeby te miały już swoje pieczęcie.
+TEST(PieczecKola, NaGranicachKlasPieczecSasiedniejKlasy)
+{
+    ProgZero prog;
+    const Kolory kol;
+    const int szer = 1200, wys = 1100;
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        SCOPED_TRACE(format);
+        for (const auto& [r, pioro] : std::vector<std::pair<int, Pioro>>{
+                 {2, {kol.KolorPunktowStacji, 1, StylPiora::Ciagle}},
+                 {4, {kCzarny, 2, StylPiora::Ciagle}},
+                 {5, {kCzarny, 2, StylPiora::Ciagle}},
+                 {3, {kol.KolorPunktowTrasy, 2, StylPiora::Ciagle}}}) {
+            SCOPED_TRACE(r);
+            const Pedzel pedzel{kol.KolorPunktowStacjiWezlowych, true};
+            std::vector<Kolo> kola;
+            for (const int x : {40, 90, 180, 360, 700})
+                for (const int y : {40, 90, 180, 360, 700})
+                    kola.push_back({{x, y}, r, pioro, pedzel});
+            for (const int granica : {64, 128, 256, 512, 1024})
+                for (int d = -9; d <= 9; ++d) {
+                    kola.push_back({{granica + d, 300}, r, pioro, pedzel});
+                    kola.push_back({{300, granica + d}, r, pioro, pedzel});
+                    if (granica < 1024)
+                        kola.push_back({{granica + d, granica - d}, r, pioro, pedzel});
+                }
+            QImage wzor = szum(szer, wys, format, 9);
+            QImage plotno = wzor.copy();
+            rysujQPainterem(wzor, kola);
+            rysujPlotnem(plotno, kola);
+            EXPECT_EQ(roznePiksele(wzor, plotno), 0);
+            const KsztaltKola* k = KsztaltKola::dla(format, r, pioro, pedzel);
+            ASSERT_NE(k, nullptr);
+            // Na tych granicach pożyczona pieczęć pasuje prawie zawsze (inaczej
+            // granice wciąż rysowałby QPainter).
+            EXPECT_GT(k->pozyczonych(), 50);
+            EXPECT_LT(k->odrzuconych(), k->pozyczonych());
+        }
+    }
+}
+
 // Pieczęć zdejmuje się dla każdego kształtu mapy w każdej klasie położenia
 // (inaczej test wyżej niczego by nie sprawdzał); na granicy klas i dla kształtów
 // spoza zakresu pieczęci nie ma.

@@ -140,7 +140,7 @@ bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
 {
     const int ex = klasa(x), ey = klasa(y);
     if (ex < 0 || ey < 0)
-        return false;
+        return odbijNaGranicy(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y, ex, ey);
     Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
     if (!k.pieczec) {
         if (k.zdjeta || ++k.rysowan < progZdjecia)
@@ -152,6 +152,60 @@ bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
     }
     return k.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
 }
+
+void KsztaltKola::sasiednieKlasy(int v, int& mniejsza, int& wieksza) const
+{
+    mniejsza = wieksza = -1;
+    // Pas granicy ma szerokość zasięgu liczb koła (w połówkach piksela).
+    const int pas = zasiegLiczb_ + 2;
+    for (int t = 1; t <= pas && mniejsza < 0; ++t)
+        mniejsza = klasa(v - t);
+    for (int t = 1; t <= pas && wieksza < 0; ++t)
+        wieksza = klasa(v + t);
+}
+
+// Koło na granicy klas w osi x, y albo obu. Położenie na granicy ma własny wpis
+// (dokładna współrzędna w osi na granicy, klasa w drugiej); pieczęć bierze się od
+// sąsiedniej klasy, gdy ta ma już swoją, i tylko po sprawdzeniu w tym położeniu.
+bool KsztaltKola::odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x,
+                                 int y, int ex, int ey)
+{
+    // Przy brzegu obrazu (albo poza zakresem klas) zawsze QPainter.
+    if (x < polowa_ || y < polowa_ || x + polowa_ >= szerokosc || y + polowa_ >= wysokosc ||
+        2 * x + 1 + zasiegLiczb_ >= (1 << kKlas) || 2 * y + 1 + zasiegLiczb_ >= (1 << kKlas))
+        return false;
+    const std::uint64_t kx = ex >= 0 ? std::uint64_t(ex) : std::uint64_t(kKlas) + std::uint64_t(x);
+    const std::uint64_t ky = ey >= 0 ? std::uint64_t(ey) : std::uint64_t(kKlas) + std::uint64_t(y);
+    Granica& g = granice_[(kx << 32) | ky];
+    if (!g.pieczec) {
+        if (g.sprawdzona || ++g.rysowan < std::min<std::uint32_t>(progZdjecia, kProgPozyczki))
+            return false;
+        int xs[2] = {ex, -1}, ys[2] = {ey, -1};
+        if (ex < 0)
+            sasiednieKlasy(x, xs[0], xs[1]);
+        if (ey < 0)
+            sasiednieKlasy(y, ys[0], ys[1]);
+        const PieczecKola* kandydat = nullptr;
+        for (const int a : xs)
+            for (const int b : ys)
+                if (!kandydat && a >= 0 && b >= 0 && klasy_[std::size_t(a)][std::size_t(b)].pieczec)
+                    kandydat = klasy_[std::size_t(a)][std::size_t(b)].pieczec.get();
+        // Sąsiednie klasy jeszcze bez pieczęci: spróbuje się przy następnym kole.
+        if (!kandydat)
+            return false;
+        g.sprawdzona = true;
+        if (!sprawdzPozyczona(*kandydat, x, y)) {
+            ++odrzuconych_;
+            return false;
+        }
+        g.pieczec = kandydat;
+        ++pozyczonych_;
+    }
+    return g.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
+}
+
+int KsztaltKola::pozyczonych() const { return pozyczonych_; }
+int KsztaltKola::odrzuconych() const { return odrzuconych_; }
 
 const PieczecKola* KsztaltKola::pieczecDla(int x, int y)
 {
@@ -244,48 +298,72 @@ std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
     return s;
 }
 
+// Koło w (x, y) na tle z szumu, raz przez QPainter, raz pieczęcią: te same piksele?
+bool KsztaltKola::zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los) const
+{
+    const int h = polowa_;
+    const int bok = 2 * h + 1;
+    const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
+    // Obraz sięga do koła (silnik liczy we współrzędnych obrazu), ale pisze się i
+    // czyta tylko kwadrat wokół niego; jeden na wątek, żeby nie przydzielać go co raz.
+    thread_local QImage obraz;
+    if (obraz.format() != format_ || obraz.width() < x + h + 3 || obraz.height() < y + h + 3)
+        obraz = QImage(std::max(obraz.format() == format_ ? obraz.width() : 0, x + h + 3),
+                       std::max(obraz.format() == format_ ? obraz.height() : 0, y + h + 3), format_);
+    if (obraz.isNull())
+        return false;
+    std::uint8_t* bity = obraz.bits();
+    const qsizetype bpl = obraz.bytesPerLine();
+    std::vector<std::uint32_t> wzor(std::size_t(bok * bok)), odbite(std::size_t(bok * bok));
+    for (std::uint32_t& v : odbite) {
+        los = los * 1664525u + 1013904223u;
+        v = los;
+        if (alfa) {
+            // przemnożona alfa: żaden kanał większy od alfy
+            const std::uint32_t a = v >> 24;
+            v = (a << 24) | (std::min((v >> 16) & 0xFF, a) << 16) | (std::min((v >> 8) & 0xFF, a) << 8) |
+                std::min(v & 0xFF, a);
+        } else {
+            v |= 0xFF000000u;
+        }
+    }
+    for (int j = 0; j < bok; ++j)
+        std::memcpy(piksel(bity, bpl, x - h, y - h + j), &odbite[std::size_t(j * bok)], std::size_t(bok) * 4);
+    {
+        QPainter p(&obraz);
+        ustawPainter(p, pioro_, pedzel_);
+        rysujKolo(p, x, y, r_);
+    }
+    for (int j = 0; j < bok; ++j)
+        std::memcpy(&wzor[std::size_t(j * bok)], piksel(bity, bpl, x - h, y - h + j), std::size_t(bok) * 4);
+    return s.odbij(reinterpret_cast<std::uint8_t*>(odbite.data()), bok * 4, bok, bok, h, h) && wzor == odbite;
+}
+
 // Sprawdzenie po zdjęciu tablic: koło w dwóch miejscach klasy na tle z szumu, raz
 // przez QPainter, raz pieczęcią, musi dać te same piksele. Gdyby silnik rysował
 // inaczej, niż zakłada pieczęć, koła tego kształtu w tej klasie rysuje QPainter.
 bool KsztaltKola::sprawdz(const PieczecKola& s, int ex, int ey) const
 {
-    const int h = polowa_;
-    const int bok = 2 * h + 1;
     const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
-    const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
-    QImage obraz(cx + h + 3, cy + h + 3, format_);
-    if (obraz.isNull())
-        return false;
-    std::uint8_t* bity = obraz.bits();
-    const qsizetype bpl = obraz.bytesPerLine();
     std::uint32_t los = 0x9E3779B9u;
-    std::vector<std::uint32_t> wzor(std::size_t(bok * bok)), odbite(std::size_t(bok * bok));
-    QPainter p(&obraz);
-    ustawPainter(p, pioro_, pedzel_);
     for (int przesuniecie = 0; przesuniecie < 2; ++przesuniecie) {
         const int x = cx + przesuniecie, y = cy + przesuniecie;
         if (klasa(x) != ex || klasa(y) != ey)
             continue;
-        for (std::uint32_t& v : odbite) {
-            los = los * 1664525u + 1013904223u;
-            v = los;
-            if (alfa) {
-                // przemnożona alfa: żaden kanał większy od alfy
-                const std::uint32_t a = v >> 24;
-                v = (a << 24) | (std::min((v >> 16) & 0xFF, a) << 16) | (std::min((v >> 8) & 0xFF, a) << 8) |
-                    std::min(v & 0xFF, a);
-            } else {
-                v |= 0xFF000000u;
-            }
-        }
-        for (int j = 0; j < bok; ++j)
-            std::memcpy(piksel(bity, bpl, x - h, y - h + j), &odbite[std::size_t(j * bok)], std::size_t(bok) * 4);
-        rysujKolo(p, x, y, r_);
-        for (int j = 0; j < bok; ++j)
-            std::memcpy(&wzor[std::size_t(j * bok)], piksel(bity, bpl, x - h, y - h + j), std::size_t(bok) * 4);
-        if (!s.odbij(reinterpret_cast<std::uint8_t*>(odbite.data()), bok * 4, bok, bok, h, h) || wzor != odbite)
+        if (!zgodnaWPunkcie(s, x, y, los))
             return false;
     }
+    return true;
+}
+
+// Pieczęć sąsiedniej klasy w położeniu na granicy: trzy tła z szumu. Różnica
+// pokrycia choćby jednego piksela zmienia wynik dla prawie każdego tła.
+bool KsztaltKola::sprawdzPozyczona(const PieczecKola& s, int x, int y) const
+{
+    std::uint32_t los = 0x2545F491u ^ std::uint32_t(x * 8191 + y);
+    for (int i = 0; i < 3; ++i)
+        if (!zgodnaWPunkcie(s, x, y, los))
+            return false;
     return true;
 }
 

@@ -13,7 +13,9 @@
 // zależą od wielkości współrzędnych: koło przesunięte z przedziału [64, 128) do
 // [128, 256) potrafi mieć inne piksele brzegu. Dlatego pieczęć jest osobna dla
 // każdej klasy położenia (przedział [2^e, 2^(e+1)) dla x i dla y, w którym leży
-// całe koło z piórem), a koło na granicy przedziałów albo przy brzegu obrazu rysuje QPainter.
+// całe koło z piórem). Koło na granicy przedziałów dostaje pieczęć sąsiedniej
+// klasy, jeśli w jego położeniu daje ona (sprawdzone na tle z szumu) te same
+// piksele, co QPainter; inaczej, i przy brzegu obrazu, koło rysuje QPainter.
 // Pieczęć klasy zdejmuje się dopiero, gdy w tej klasie narysowano już tyle kół,
 // ile kosztuje zdjęcie (pojedyncze rysowanie mapy z niewielu kół nic nie traci).
 
@@ -23,6 +25,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace tks {
@@ -82,17 +85,39 @@ public:
     // Pieczęć klasy położenia punktu (x, y), zdejmowana od razu (testy); nullptr,
     // gdy koło w tym punkcie leży na granicy klas albo zdjęcie się nie udało.
     const PieczecKola* pieczecDla(int x, int y);
+    // Ile położeń na granicach klas dostało pieczęć sąsiedniej klasy, a ile
+    // sprawdzenie odrzuciło (testy).
+    int pozyczonych() const;
+    int odrzuconych() const;
 
 private:
     static constexpr int kKlas = 14;   // współrzędne do 2^13 (w połówkach piksela do 2^14)
+    // Od ilu kół w położeniu na granicy sprawdza się pieczęć sąsiedniej klasy
+    // (sprawdzenie to trzy koła rysowane przez QPainter).
+    static constexpr std::uint32_t kProgPozyczki = 4;
     struct Klasa {
         std::uint32_t rysowan = 0;
         bool zdjeta = false;   // próba zdjęcia już była (pieczec może być pusta)
         std::unique_ptr<PieczecKola> pieczec;
     };
 
+    // Położenie na granicy klas: w osi na granicy liczy się dokładna współrzędna,
+    // w drugiej klasa. Pieczęć pożyczona od sąsiedniej klasy po sprawdzeniu.
+    struct Granica {
+        std::uint32_t rysowan = 0;
+        bool sprawdzona = false;
+        const PieczecKola* pieczec = nullptr;   // należy do klasy, od której pożyczona
+    };
+
     // Klasa położenia koła o środku v w jednej osi; -1 na granicy klas.
     int klasa(int v) const;
+    // Klasy najbliższych położeń po obu stronach granicy (-1: brak).
+    void sasiednieKlasy(int v, int& mniejsza, int& wieksza) const;
+    bool odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y,
+                        int ex, int ey);
+    bool sprawdzPozyczona(const PieczecKola& p, int x, int y) const;
+    // Koło narysowane przez QPainter i pieczęcią w (x, y) na tle z szumu.
+    bool zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los) const;
     // Najmniejszy środek w klasie e (-1: żaden nie mieści kwadratu pieczęci w obrazie).
     int srodekKlasy(int e) const;
     std::unique_ptr<PieczecKola> zdejmij(int ex, int ey) const;
@@ -105,6 +130,9 @@ private:
     int polowa_ = 0;   // połowa boku kwadratu, w którym koło może zmienić piksele
     int zasiegLiczb_ = 0;   // promień + pół pióra + pół piksela zapasu, w połówkach piksela
     std::array<std::array<Klasa, kKlas>, kKlas> klasy_{};
+    std::unordered_map<std::uint64_t, Granica> granice_;
+    int pozyczonych_ = 0;
+    int odrzuconych_ = 0;
 
     friend struct WpisKsztaltu;
 };
