@@ -9,6 +9,7 @@
 #include "routing/WyborReczny.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 namespace tks {
@@ -176,11 +177,64 @@ void krzyzyk(Kanwa& k, TPiksel p, int r)
     k.Linia({p.x - d, p.y + d}, {p.x + d, p.y - d});
 }
 
+// Prostokąty narysowanych nazw z kubełkami na płaszczyźnie obrazu: sprawdzenie,
+// czy nowa nazwa styka się z którąś z już narysowanych, patrzy tylko na nazwy
+// w tych samych kubełkach. Prostokąty poza obrazem trafiają do kubełków brzegowych.
+class ZajetePole {
+public:
+    ZajetePole(int szer, int wys)
+        : kolumn_(std::max(1, (szer >> kBokX) + 1)), wierszy_(std::max(1, (wys >> kBokY) + 1)),
+          kubelki_(std::size_t(kolumn_) * std::size_t(wierszy_))
+    {
+    }
+
+    bool zajety(const TProstokat& r) const
+    {
+        int k1, k2, w1, w2;
+        zakres(r, k1, k2, w1, w2);
+        for (int w = w1; w <= w2; ++w)
+            for (int k = k1; k <= k2; ++k)
+                for (const std::int32_t i : kubelki_[std::size_t(w) * std::size_t(kolumn_) + std::size_t(k)])
+                    if (StykajaSie(r, lista_[std::size_t(i)]))
+                        return true;
+        return false;
+    }
+
+    void dodaj(const TProstokat& r)
+    {
+        const auto i = std::int32_t(lista_.size());
+        lista_.push_back(r);
+        int k1, k2, w1, w2;
+        zakres(r, k1, k2, w1, w2);
+        for (int w = w1; w <= w2; ++w)
+            for (int k = k1; k <= k2; ++k)
+                kubelki_[std::size_t(w) * std::size_t(kolumn_) + std::size_t(k)].push_back(i);
+    }
+
+private:
+    static constexpr int kBokX = 6;   // kubełek 64 × 32 piksele
+    static constexpr int kBokY = 5;
+
+    // Kubełki, których dotyka prostokąt (krawędzie włącznie, jak StykajaSie).
+    void zakres(const TProstokat& r, int& k1, int& k2, int& w1, int& w2) const
+    {
+        k1 = std::clamp(std::min(r.left, r.right) >> kBokX, 0, kolumn_ - 1);
+        k2 = std::clamp(std::max(r.left, r.right) >> kBokX, 0, kolumn_ - 1);
+        w1 = std::clamp(std::min(r.top, r.bottom) >> kBokY, 0, wierszy_ - 1);
+        w2 = std::clamp(std::max(r.top, r.bottom) >> kBokY, 0, wierszy_ - 1);
+    }
+
+    int kolumn_;
+    int wierszy_;
+    std::vector<TProstokat> lista_;
+    std::vector<std::vector<std::int32_t>> kubelki_;
+};
+
 // Nazwy stacji z regułą nakładania się etykiet.
 class Etykiety {
 public:
     Etykiety(Kanwa& k, const Droga& d, const std::vector<StacjaWidoku>& wewn, MapaStacji& mapa)
-        : k_(k), d_(d), wewn_(wewn), mapa_(mapa)
+        : k_(k), d_(d), wewn_(wewn), mapa_(mapa), zajete_(k.szerokosc(), k.wysokosc())
     {
     }
 
@@ -201,7 +255,7 @@ public:
             const TPiksel p = pktpiks(d_.widok, g.Xkm, g.Ykm);
             const QSize r = k_.rozmiarTekstu(tekst);
             k_.Etykieta(p, tekst);
-            lista_.push_back({p.x, p.y, p.x + r.width(), p.y + r.height()});
+            zajete_.dodaj({p.x, p.y, p.x + r.width(), p.y + r.height()});
         }
     }
 
@@ -228,7 +282,7 @@ public:
             if (zajety(r))
                 continue;
             k_.Etykieta(e.p, nazwa);
-            lista_.push_back(r);
+            zajete_.dodaj(r);
         }
     }
 
@@ -263,11 +317,9 @@ public:
             if (zakryty || zajety(r))
                 continue;
             k_.Etykieta(e.p, nazwa);
-            lista_.push_back(r);
+            zajete_.dodaj(r);
         }
     }
-
-    const std::vector<TProstokat>& lista() const { return lista_; }
 
 private:
     TProstokat prostokat(TPiksel p, const QString& tekst)
@@ -275,19 +327,13 @@ private:
         const QSize r = k_.rozmiarTekstu(tekst);
         return {p.x, p.y, p.x + r.width(), p.y + r.height()};
     }
-    bool zajety(const TProstokat& r) const
-    {
-        for (const auto& e : lista_)
-            if (StykajaSie(r, e))
-                return true;
-        return false;
-    }
+    bool zajety(const TProstokat& r) const { return zajete_.zajety(r); }
 
     Kanwa& k_;
     const Droga& d_;
     const std::vector<StacjaWidoku>& wewn_;
     MapaStacji& mapa_;
-    std::vector<TProstokat> lista_;
+    ZajetePole zajete_;
 };
 
 } // namespace
