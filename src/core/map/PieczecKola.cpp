@@ -143,14 +143,50 @@ bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
         return odbijNaGranicy(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y, ex, ey);
     Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
     if (!k.pieczec) {
-        if (k.zdjeta || ++k.rysowan < progZdjecia)
-            return false;
-        k.zdjeta = true;
-        k.pieczec = zdejmij(ex, ey);
+        ++k.rysowan;
+        if (!jestWlasna_)
+            ++rysowanKsztaltu_;
+        // Najpierw pieczęć innej klasy, sprawdzona w tej klasie (trzy koła na tle z
+        // szumu zamiast 256 do zdjęcia własnej).
+        if (!k.pozyczkaSprawdzona && k.rysowan >= std::min<std::uint32_t>(progZdjecia, kProgPozyczki)) {
+            if (const PieczecKola* kandydat = najblizszaPieczec(ex, ey)) {
+                k.pozyczkaSprawdzona = true;
+                if (sprawdzPozyczonaDlaKlasy(*kandydat, ex, ey, szerokosc, wysokosc)) {
+                    k.pieczec = kandydat;
+                    ++pozyczonych_;
+                } else {
+                    ++odrzuconych_;
+                }
+            }
+        }
+        // Własna pieczęć, gdy w tej klasie narysowano już tyle kół, ile kosztuje
+        // zdjęcie, albo (pierwsza pieczęć kształtu) tyle w całym kształcie.
+        if (!k.pieczec && !k.zdjeta && (k.rysowan >= progZdjecia || (!jestWlasna_ && rysowanKsztaltu_ >= progZdjecia))) {
+            k.zdjeta = true;
+            k.wlasna = zdejmij(ex, ey);
+            k.pieczec = k.wlasna.get();
+            jestWlasna_ = jestWlasna_ || k.wlasna;
+        }
         if (!k.pieczec)
             return false;
     }
     return k.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
+}
+
+const PieczecKola* KsztaltKola::najblizszaPieczec(int ex, int ey) const
+{
+    const PieczecKola* wynik = nullptr;
+    int najmniej = 1 << 30;
+    for (int a = 0; a < kKlas; ++a)
+        for (int b = 0; b < kKlas; ++b) {
+            const PieczecKola* p = klasy_[std::size_t(a)][std::size_t(b)].pieczec;
+            const int odl = std::abs(a - ex) + std::abs(b - ey);
+            if (p && odl < najmniej) {
+                wynik = p;
+                najmniej = odl;
+            }
+        }
+    return wynik;
 }
 
 void KsztaltKola::sasiednieKlasy(int v, int& mniejsza, int& wieksza) const
@@ -188,8 +224,8 @@ bool KsztaltKola::odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, i
         const PieczecKola* kandydat = nullptr;
         for (const int a : xs)
             for (const int b : ys)
-                if (!kandydat && a >= 0 && b >= 0 && klasy_[std::size_t(a)][std::size_t(b)].pieczec)
-                    kandydat = klasy_[std::size_t(a)][std::size_t(b)].pieczec.get();
+                if (!kandydat && a >= 0 && b >= 0)
+                    kandydat = klasy_[std::size_t(a)][std::size_t(b)].pieczec;
         // Sąsiednie klasy jeszcze bez pieczęci: spróbuje się przy następnym kole.
         if (!kandydat)
             return false;
@@ -215,9 +251,12 @@ const PieczecKola* KsztaltKola::pieczecDla(int x, int y)
     Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
     if (!k.zdjeta) {
         k.zdjeta = true;
-        k.pieczec = zdejmij(ex, ey);
+        k.wlasna = zdejmij(ex, ey);
+        jestWlasna_ = jestWlasna_ || k.wlasna;
+        if (!k.pieczec)
+            k.pieczec = k.wlasna.get();
     }
-    return k.pieczec.get();
+    return k.wlasna.get();
 }
 
 // Koło rysuje się 256 razy w tym samym miejscu klasy, za każdym razem na tle, którego
@@ -364,6 +403,34 @@ bool KsztaltKola::sprawdzPozyczona(const PieczecKola& s, int x, int y) const
     for (int i = 0; i < 3; ++i)
         if (!zgodnaWPunkcie(s, x, y, los))
             return false;
+    return true;
+}
+
+// Pieczęć innej klasy dla całej klasy: na początku, tuż obok i na końcu klasy w
+// każdej osi, każde położenie na innym tle z szumu.
+bool KsztaltKola::sprawdzPozyczonaDlaKlasy(const PieczecKola& s, int ex, int ey, int szerokosc, int wysokosc) const
+{
+    const int cx = srodekKlasy(ex), cy = srodekKlasy(ey);
+    if (cx < 0 || cy < 0)
+        return false;
+    // ostatnie v klasy e: największe, dla którego 2v + 1 + zasiegLiczb_ < 2^(e+1)
+    auto koniec = [&](int e, int poczatek) {
+        int v = ((2 << e) - 2 - zasiegLiczb_) / 2;
+        while (v > poczatek && klasa(v) != e)
+            --v;
+        return v;
+    };
+    // (nie dalej niż koła, które mieszczą się w obrazie)
+    const int kx = std::min(koniec(ex, cx), szerokosc - polowa_ - 1);
+    const int ky = std::min(koniec(ey, cy), wysokosc - polowa_ - 1);
+    std::uint32_t los = 0x85EBCA6Bu ^ std::uint32_t(ex * 31 + ey);
+    const TPiksel polozenia[] = {{cx, cy}, {cx + 1, cy + 1}, {kx, ky}, {cx, ky}, {kx, cy}};
+    for (const TPiksel& p : polozenia) {
+        if (klasa(p.x) != ex || klasa(p.y) != ey)
+            continue;
+        if (!zgodnaWPunkcie(s, p.x, p.y, los))
+            return false;
+    }
     return true;
 }
 

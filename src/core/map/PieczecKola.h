@@ -85,7 +85,7 @@ public:
     // Pieczęć klasy położenia punktu (x, y), zdejmowana od razu (testy); nullptr,
     // gdy koło w tym punkcie leży na granicy klas albo zdjęcie się nie udało.
     const PieczecKola* pieczecDla(int x, int y);
-    // Ile położeń na granicach klas dostało pieczęć sąsiedniej klasy, a ile
+    // Ile klas i położeń na granicach klas dostało pieczęć innej klasy, a ile
     // sprawdzenie odrzuciło (testy).
     int pozyczonych() const;
     int odrzuconych() const;
@@ -97,8 +97,10 @@ private:
     static constexpr std::uint32_t kProgPozyczki = 4;
     struct Klasa {
         std::uint32_t rysowan = 0;
-        bool zdjeta = false;   // próba zdjęcia już była (pieczec może być pusta)
-        std::unique_ptr<PieczecKola> pieczec;
+        bool zdjeta = false;   // próba zdjęcia już była (wlasna może być pusta)
+        bool pozyczkaSprawdzona = false;
+        std::unique_ptr<PieczecKola> wlasna;
+        const PieczecKola* pieczec = nullptr;   // używana: własna albo pożyczona od innej klasy
     };
 
     // Położenie na granicy klas: w osi na granicy liczy się dokładna współrzędna,
@@ -116,6 +118,9 @@ private:
     bool odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y,
                         int ex, int ey);
     bool sprawdzPozyczona(const PieczecKola& p, int x, int y) const;
+    // Pieczęć klasy najbliższej (ex, ey), która już ją ma (nullptr: żadna).
+    const PieczecKola* najblizszaPieczec(int ex, int ey) const;
+    bool sprawdzPozyczonaDlaKlasy(const PieczecKola& p, int ex, int ey, int szerokosc, int wysokosc) const;
     // Koło narysowane przez QPainter i pieczęcią w (x, y) na tle z szumu.
     bool zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los) const;
     // Najmniejszy środek w klasie e (-1: żaden nie mieści kwadratu pieczęci w obrazie).
@@ -131,6 +136,8 @@ private:
     int zasiegLiczb_ = 0;   // promień + pół pióra + pół piksela zapasu, w połówkach piksela
     std::array<std::array<Klasa, kKlas>, kKlas> klasy_{};
     std::unordered_map<std::uint64_t, Granica> granice_;
+    std::uint32_t rysowanKsztaltu_ = 0;   // kół narysowanych przez QPainter, zanim była pierwsza pieczęć
+    bool jestWlasna_ = false;
     int pozyczonych_ = 0;
     int odrzuconych_ = 0;
 
