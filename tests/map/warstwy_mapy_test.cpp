@@ -140,6 +140,20 @@ TEST(WarstwyMapy, RysujeOdNowaTylkoPoZmianieDolnychWarstw)
     krok("inna trasa i wykluczona stacja", false);
     d->siec.Odcinki[3].Cechy |= cechy::Zabroniony;
     krok("wykluczony odcinek", true);
+    {
+        // Odcinek daleko poza widokiem: nic się na obrazie nie zmienia.
+        const Widok& w = d->widok;
+        int daleki = -1;
+        for (int i = 0; i < d->siec.liczbaOdcinkow() && daleki < 0; ++i) {
+            const TOdcinek& o = d->siec.Odcinki[std::size_t(i)];
+            if (std::hypot(o.XA - w.WspXSrodka, o.YA - w.WspYSrodka) > 4 * w.PromienWidoku &&
+                std::hypot(o.XB - w.WspXSrodka, o.YB - w.WspYSrodka) > 4 * w.PromienWidoku && !(o.Cechy & cechy::Zabroniony))
+                daleki = i;
+        }
+        ASSERT_GE(daleki, 0);
+        d->siec.Odcinki[std::size_t(daleki)].Cechy |= cechy::Zabroniony;
+        krok("wykluczony odcinek poza widokiem", false);
+    }
     d->trasa.MaskaOgraniczen = 0;
     krok("inne ograniczenia", true);
     d->kolory.KolorLinii = 0x123456;

@@ -123,15 +123,25 @@ bool SiatkaOdcinkow::wybierz(double x1, double y1, double x2, double y2, std::ve
 
 // ---------------------------------------------------------------- pamięć warstw
 
-std::uint64_t PamiecWarstwMapy::odciskSieci(const Siec& s)
+std::uint64_t PamiecWarstwMapy::odciskSieci(const Siec& s, const std::vector<std::int32_t>* odcinki)
 {
     // Cztery niezależne łańcuchy, żeby przebieg po odcinkach nie czekał na mnożenia.
     std::uint64_t h[4] = {s.Odcinki.size(), s.KonturPolski.size(), s.Zaklady.size(), s.Wojewodztwa.size()};
-    for (const auto& o : s.Odcinki) {
+    auto odcinek = [&](const TOdcinek& o) {
         h[0] = dodaj(h[0], bity(o.XA));
         h[1] = dodaj(h[1], bity(o.YA));
         h[2] = dodaj(h[2], bity(o.XB));
         h[3] = dodaj(h[3], bity(o.YB) ^ (std::uint64_t(o.Cechy) << 1) ^ (std::uint64_t(o.KodZarzadu) << 17));
+    };
+    if (odcinki) {
+        h[0] = dodaj(h[0], odcinki->size());
+        for (const std::int32_t i : *odcinki) {
+            h[1] = dodaj(h[1], std::uint64_t(std::uint32_t(i)));
+            odcinek(s.Odcinki[std::size_t(i)]);
+        }
+    } else {
+        for (const auto& o : s.Odcinki)
+            odcinek(o);
     }
     for (const auto& p : s.KonturPolski) {
         h[0] = dodaj(h[0], bity(p.x));
@@ -201,19 +211,27 @@ bool PamiecWarstwMapy::wklej(Kanwa& k, const Droga& d)
     kl.kolorLiniiObcych = kol.KolorLiniiObcych;
     kl.podzial = kol.PodzialTerytorialny;
     kl.siec = &s;
-    kl.odcisk = odciskSieci(s);
+    kl.numer = s.Numer;
+    kl.odcinki = s.Odcinki.data();
+    kl.liczbaOdcinkow = s.Odcinki.size();
+
+    if (!jestSiatka_ || siecSiatki_ != &s || numerSiatki_ != s.Numer || odcinkiSiatki_ != s.Odcinki.data() ||
+        liczbaSiatki_ != s.Odcinki.size()) {
+        siatka_.zbuduj(s);
+        siecSiatki_ = &s;
+        numerSiatki_ = s.Numer;
+        odcinkiSiatki_ = s.Odcinki.data();
+        liczbaSiatki_ = s.Odcinki.size();
+        jestSiatka_ = true;
+    }
+    // Widoczne jest tylko to, co przecina koło widoku; zapas na zaokrąglenia. Odcisk
+    // obejmuje tylko odcinki, które się rysuje (przy powiększeniu mała część sieci).
+    const double r = w.PromienWidoku * (1 + 1e-6) + 1.0;
+    const bool zSiatki =
+        std::isfinite(r) && siatka_.wybierz(w.WspXSrodka - r, w.WspYSrodka - r, w.WspXSrodka + r, w.WspYSrodka + r, wybrane_);
+    kl.odcisk = odciskSieci(s, zSiatki ? &wybrane_ : nullptr);
 
     if (!jest_ || !(kl == klucz_)) {
-        if (!jestSiatka_ || siecSiatki_ != &s || odciskSiatki_ != kl.odcisk) {
-            siatka_.zbuduj(s);
-            siecSiatki_ = &s;
-            odciskSiatki_ = kl.odcisk;
-            jestSiatka_ = true;
-        }
-        // Widoczne jest tylko to, co przecina koło widoku; zapas na zaokrąglenia.
-        const double r = w.PromienWidoku * (1 + 1e-6) + 1.0;
-        const bool zSiatki =
-            std::isfinite(r) && siatka_.wybierz(w.WspXSrodka - r, w.WspYSrodka - r, w.WspXSrodka + r, w.WspYSrodka + r, wybrane_);
         if (obraz_.size() != cel->size() || obraz_.format() != cel->format())
             obraz_ = QImage(cel->size(), cel->format());
         if (obraz_.isNull()) {

@@ -55,8 +55,10 @@ public:
     void wyczysc();
 
     // Odcisk sieci: geometria odcinków i konturów, cechy i zarząd odcinków,
-    // kolory regionów. Zmienia się, gdy zmienia się cokolwiek, co widać w dolnych warstwach.
-    static std::uint64_t odciskSieci(const Siec& s);
+    // kolory regionów. Zmienia się, gdy zmienia się cokolwiek, co widać w dolnych
+    // warstwach. `odcinki`: tylko te odcinki (rosnące indeksy), gdy rysuje się tylko
+    // je; nullptr: wszystkie.
+    static std::uint64_t odciskSieci(const Siec& s, const std::vector<std::int32_t>* odcinki = nullptr);
 
 private:
     struct Klucz {
@@ -76,6 +78,9 @@ private:
         std::int32_t kolorLiniiObcych = 0;
         int podzial = 0;
         const void* siec = nullptr;
+        std::uint64_t numer = 0;
+        const void* odcinki = nullptr;
+        std::size_t liczbaOdcinkow = 0;
         std::uint64_t odcisk = 0;
         bool operator==(const Klucz&) const = default;
     };
@@ -87,10 +92,14 @@ private:
     Pedzel pedzel_;
     Czcionka czcionka_;
     std::uint64_t rysowan_ = 0;
-    // Siatka zbudowana dla sieci o tym odcisku.
+    // Siatka zbudowana dla tej sieci (obiekt, numer, wektor odcinków). Położenia
+    // odcinków zmienia tylko wczytanie sieci (nowa sieć ma nowy numer); cechy
+    // odcinków (wykluczenia) zmieniają się w miejscu i odcisk je obejmuje.
     SiatkaOdcinkow siatka_;
     const void* siecSiatki_ = nullptr;
-    std::uint64_t odciskSiatki_ = 0;
+    std::uint64_t numerSiatki_ = 0;
+    const void* odcinkiSiatki_ = nullptr;
+    std::size_t liczbaSiatki_ = 0;
     bool jestSiatka_ = false;
     std::vector<std::int32_t> wybrane_;
     MapaStacji stacje_;
