@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -180,6 +181,7 @@ void PamiecWarstwMapy::wyczysc()
     stacje_ = MapaStacji();
     jest_ = false;
     jestSiatka_ = false;
+    jestWybor_ = false;
     siatka_ = SiatkaOdcinkow();
 }
 
@@ -215,8 +217,9 @@ bool PamiecWarstwMapy::wklej(Kanwa& k, const Droga& d)
     kl.odcinki = s.Odcinki.data();
     kl.liczbaOdcinkow = s.Odcinki.size();
 
-    if (!jestSiatka_ || siecSiatki_ != &s || numerSiatki_ != s.Numer || odcinkiSiatki_ != s.Odcinki.data() ||
-        liczbaSiatki_ != s.Odcinki.size()) {
+    const bool nowaSiatka = !jestSiatka_ || siecSiatki_ != &s || numerSiatki_ != s.Numer ||
+                            odcinkiSiatki_ != s.Odcinki.data() || liczbaSiatki_ != s.Odcinki.size();
+    if (nowaSiatka) {
         siatka_.zbuduj(s);
         siecSiatki_ = &s;
         numerSiatki_ = s.Numer;
@@ -227,8 +230,13 @@ bool PamiecWarstwMapy::wklej(Kanwa& k, const Droga& d)
     // Widoczne jest tylko to, co przecina koło widoku; zapas na zaokrąglenia. Odcisk
     // obejmuje tylko odcinki, które się rysuje (przy powiększeniu mała część sieci).
     const double r = w.PromienWidoku * (1 + 1e-6) + 1.0;
-    const bool zSiatki =
-        std::isfinite(r) && siatka_.wybierz(w.WspXSrodka - r, w.WspYSrodka - r, w.WspXSrodka + r, w.WspYSrodka + r, wybrane_);
+    const std::array<double, 4> obszar = {w.WspXSrodka - r, w.WspYSrodka - r, w.WspXSrodka + r, w.WspYSrodka + r};
+    if (!jestWybor_ || obszar != obszarWyboru_ || nowaSiatka) {
+        zSiatki_ = std::isfinite(r) && siatka_.wybierz(obszar[0], obszar[1], obszar[2], obszar[3], wybrane_);
+        obszarWyboru_ = obszar;
+        jestWybor_ = true;
+    }
+    const bool zSiatki = zSiatki_;
     kl.odcisk = odciskSieci(s, zSiatki ? &wybrane_ : nullptr);
 
     if (!jest_ || !(kl == klucz_)) {

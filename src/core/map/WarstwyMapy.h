@@ -9,6 +9,7 @@
 #include "MapaStacji.h"
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -101,7 +102,11 @@ private:
     const void* odcinkiSiatki_ = nullptr;
     std::size_t liczbaSiatki_ = 0;
     bool jestSiatka_ = false;
+    // Odcinki z siatki dla ostatniego obszaru widoku.
     std::vector<std::int32_t> wybrane_;
+    std::array<double, 4> obszarWyboru_{};
+    bool zSiatki_ = false;
+    bool jestWybor_ = false;
     MapaStacji stacje_;
 };
 
