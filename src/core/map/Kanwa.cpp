@@ -110,16 +110,17 @@ QSize Kanwa::rozmiarTekstu(const QString& tekst)
                             std::make_unique<QFontMetrics>(qFontZ(c), urzadzenieMiar()),
                             pamiecSzerokosci(czcionka.nazwa, czcionka.rozmiar, styl, urzadzenieMiar())});
         m = &metryki_.back();
+        m->wysokosc = m->m->height();
     }
     QHash<QString, int>& szerokosci = *m->szerokosci;
     const auto it = szerokosci.constFind(tekst);
     if (it != szerokosci.constEnd())
-        return {*it, m->m->height()};
+        return {*it, m->wysokosc};
     const int w = m->m->horizontalAdvance(tekst);
     if (szerokosci.size() >= kMaxSzerokosci)
         szerokosci.clear();
     szerokosci.insert(tekst, w);
-    return {w, m->m->height()};
+    return {w, m->wysokosc};
 }
 
 void Kanwa::Linie(const std::vector<TLiniaPiks>& linie)

@@ -116,6 +116,7 @@ private:
         std::uint8_t styl = 0;
         std::unique_ptr<QFontMetrics> m;
         QHash<QString, int>* szerokosci = nullptr;   // pamięć szerokości tej czcionki na tym urządzeniu
+        int wysokosc = 0;                            // wysokość wiersza tej czcionki
     };
     std::vector<Metryka> metryki_;
 };

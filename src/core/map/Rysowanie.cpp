@@ -296,6 +296,9 @@ public:
         const auto& st = d_.siec.Stacje;
         const Widok& w = d_.widok;
         const std::vector<std::int32_t>& widoczne = mapa_.widoczne(w.zoom);
+        // Piksele dalszych stacji liczone raz, gdy pierwszy raz są potrzebne.
+        std::vector<TPiksel> piks(widoczne.size());
+        std::vector<char> policzony(widoczne.size(), 0);
         std::size_t dalsze = 0;
         for (const StacjaWidoku& e : wewn_) {
             if (!e.widoczna)
@@ -304,9 +307,16 @@ public:
             const TProstokat r = prostokat(e.p, nazwa);
             while (dalsze < widoczne.size() && widoczne[dalsze] <= e.lp)
                 ++dalsze;
+            // Nazwa stykająca się z już narysowaną i tak odpada.
+            if (zajety(r))
+                continue;
             bool zakryty = false;
             for (std::size_t j = dalsze; j < widoczne.size(); ++j) {
-                const TPiksel p = pktpiks(w, mapa_.x(widoczne[j]), mapa_.y(widoczne[j]));
+                if (!policzony[j]) {
+                    piks[j] = pktpiks(w, mapa_.x(widoczne[j]), mapa_.y(widoczne[j]));
+                    policzony[j] = 1;
+                }
+                const TPiksel p = piks[j];
                 if (p.y > r.bottom)
                     break;
                 if (p.x >= r.left && p.x <= r.right && p.y >= r.top) {
@@ -314,7 +324,7 @@ public:
                     break;
                 }
             }
-            if (zakryty || zajety(r))
+            if (zakryty)
                 continue;
             k_.Etykieta(e.p, nazwa);
             zajete_.dodaj(r);
