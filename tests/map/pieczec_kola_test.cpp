@@ -180,6 +180,42 @@ TEST(PieczecKola, NaGranicachKlasPieczecSasiedniejKlasy)
     }
 }
 
+// Koła przy brzegach i w rogach obrazu (częściowo poza nim): pieczęć odbita tylko
+// w obrazie, sprawdzona na obrazie tej samej wielkości; piksele jak z drawEllipse.
+TEST(PieczecKola, PrzyBrzeguObrazuPieczecObcieta)
+{
+    ProgZero prog;
+    const Kolory kol;
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
+        for (const auto& [szer, wys] : std::vector<std::pair<int, int>>{{700, 500}, {333, 1030}}) {
+            SCOPED_TRACE(testing::Message() << format << " " << szer << "x" << wys);
+            for (const auto& [r, pioro] : std::vector<std::pair<int, Pioro>>{
+                     {2, {kol.KolorPunktowStacji, 1, StylPiora::Ciagle}}, {5, {kCzarny, 2, StylPiora::Ciagle}}}) {
+                const Pedzel pedzel{kol.KolorPunktowStacjiWezlowych, true};
+                std::vector<Kolo> kola;
+                for (const int x : {100, 200, 300})
+                    for (const int y : {100, 200, 300})
+                        kola.push_back({{x, y}, r, pioro, pedzel});
+                for (int d = -2; d <= 10; ++d)
+                    for (const int wzdluz : {37, 150, 290}) {
+                        kola.push_back({{d, wzdluz}, r, pioro, pedzel});
+                        kola.push_back({{szer - 1 - d, wzdluz}, r, pioro, pedzel});
+                        kola.push_back({{wzdluz, d}, r, pioro, pedzel});
+                        kola.push_back({{wzdluz, wys - 1 - d}, r, pioro, pedzel});
+                        kola.push_back({{d, wys - 1 - d}, r, pioro, pedzel});
+                        kola.push_back({{szer - 1 - d, d}, r, pioro, pedzel});
+                    }
+                QImage wzor = szum(szer, wys, format, 3);
+                QImage plotno = wzor.copy();
+                rysujQPainterem(wzor, kola);
+                rysujPlotnem(plotno, kola);
+                EXPECT_EQ(roznePiksele(wzor, plotno), 0) << r;
+                EXPECT_GT(KsztaltKola::dla(format, r, pioro, pedzel)->pozyczonych(), 20) << r;
+            }
+            KsztaltKola::wyczyscPamiec();
+        }
+}
+
 // Pieczęć zdejmuje się dla każdego kształtu mapy w każdej klasie położenia
 // (inaczej test wyżej niczego by nie sprawdzał); na granicy klas i dla kształtów
 // spoza zakresu pieczęci nie ma.

@@ -78,6 +78,26 @@ bool PieczecKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
     return true;
 }
 
+void PieczecKola::odbijObciete(std::uint8_t* bity, qsizetype bajtowNaWiersz, int minX, int minY, int maxX, int maxY,
+                               int x, int y) const
+{
+    auto wewnatrz = [&](int px, int py) { return px >= minX && px < maxX && py >= minY && py < maxY; };
+    for (const PikselStaly& p : stale_)
+        if (wewnatrz(x + p.dx, y + p.dy)) {
+            std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
+            *d = p.wartosc | (*d & maskaZachowana_);
+        }
+    const std::uint8_t* tablice = tablice_.data();
+    for (const Piksel& p : piksele_)
+        if (wewnatrz(x + p.dx, y + p.dy)) {
+            std::uint32_t* d = piksel(bity, bajtowNaWiersz, x + p.dx, y + p.dy);
+            const std::uint8_t* t = tablice + p.tablica;
+            const std::uint32_t v = *d;
+            *d = std::uint32_t(t[v & 0xFF]) | std::uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8 |
+                 std::uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16 | std::uint32_t(t[768 + (v >> 24)]) << 24;
+        }
+}
+
 // ---------------------------------------------------------------- kształt
 
 KsztaltKola* KsztaltKola::dla(QImage::Format format, int r, const Pioro& pioro, const Pedzel& pedzel)
@@ -140,7 +160,7 @@ bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
 {
     const int ex = klasa(x), ey = klasa(y);
     if (ex < 0 || ey < 0)
-        return odbijNaGranicy(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y, ex, ey);
+        return odbijWyjatkowo(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y, ex, ey);
     Klasa& k = klasy_[std::size_t(ex)][std::size_t(ey)];
     if (!k.pieczec) {
         ++k.rysowan;
@@ -170,7 +190,8 @@ bool KsztaltKola::odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerok
         if (!k.pieczec)
             return false;
     }
-    return k.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
+    return k.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y) ||
+           odbijWyjatkowo(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y, ex, ey);
 }
 
 const PieczecKola* KsztaltKola::najblizszaPieczec(int ex, int ey) const
@@ -200,19 +221,25 @@ void KsztaltKola::sasiednieKlasy(int v, int& mniejsza, int& wieksza) const
         wieksza = klasa(v + t);
 }
 
-// Koło na granicy klas w osi x, y albo obu. Położenie na granicy ma własny wpis
-// (dokładna współrzędna w osi na granicy, klasa w drugiej); pieczęć bierze się od
-// sąsiedniej klasy, gdy ta ma już swoją, i tylko po sprawdzeniu w tym położeniu.
-bool KsztaltKola::odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x,
+// Koło na granicy klas w osi x, y albo obu, albo przy brzegu obrazu. Położenie ma
+// własny wpis (dokładna współrzędna w osi na granicy albo przy brzegu, klasa w
+// drugiej, wymiar obrazu przy prawym i dolnym brzegu); pieczęć bierze się od
+// klasy koła, sąsiedniej albo najbliższej, która już ją ma, i tylko po
+// sprawdzeniu w tym położeniu (przy brzegu na obrazie tej samej wielkości).
+bool KsztaltKola::odbijWyjatkowo(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x,
                                  int y, int ex, int ey)
 {
-    // Przy brzegu obrazu (albo poza zakresem klas) zawsze QPainter.
-    if (x < polowa_ || y < polowa_ || x + polowa_ >= szerokosc || y + polowa_ >= wysokosc ||
+    // Środek poza obrazem albo poza zakresem klas: QPainter.
+    if (x < 0 || y < 0 || x >= szerokosc || y >= wysokosc || szerokosc >= (1 << 16) || wysokosc >= (1 << 16) ||
         2 * x + 1 + zasiegLiczb_ >= (1 << kKlas) || 2 * y + 1 + zasiegLiczb_ >= (1 << kKlas))
         return false;
-    const std::uint64_t kx = ex >= 0 ? std::uint64_t(ex) : std::uint64_t(kKlas) + std::uint64_t(x);
-    const std::uint64_t ky = ey >= 0 ? std::uint64_t(ey) : std::uint64_t(kKlas) + std::uint64_t(y);
-    Granica& g = granice_[(kx << 32) | ky];
+    const bool lewy = x < polowa_, gorny = y < polowa_;
+    const bool prawy = x + polowa_ >= szerokosc, dolny = y + polowa_ >= wysokosc;
+    const bool brzegX = lewy || prawy, brzegY = gorny || dolny;
+    const std::uint64_t kx = ex >= 0 && !brzegX ? std::uint64_t(ex) : std::uint64_t(kKlas) + std::uint64_t(x);
+    const std::uint64_t ky = ey >= 0 && !brzegY ? std::uint64_t(ey) : std::uint64_t(kKlas) + std::uint64_t(y);
+    const std::uint64_t wx = prawy ? std::uint64_t(szerokosc) : 0, wy = dolny ? std::uint64_t(wysokosc) : 0;
+    Granica& g = granice_[(kx << 48) | (ky << 32) | (wx << 16) | wy];
     if (!g.pieczec) {
         if (g.sprawdzona || ++g.rysowan < std::min<std::uint32_t>(progZdjecia, kProgPozyczki))
             return false;
@@ -226,16 +253,26 @@ bool KsztaltKola::odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, i
             for (const int b : ys)
                 if (!kandydat && a >= 0 && b >= 0)
                     kandydat = klasy_[std::size_t(a)][std::size_t(b)].pieczec;
-        // Sąsiednie klasy jeszcze bez pieczęci: spróbuje się przy następnym kole.
+        // Przy brzegu (małe współrzędne nie mają klasy): klasa najbliższa położeniu.
+        if (!kandydat && (brzegX || brzegY)) {
+            auto wykladnik = [](int v) { return std::clamp(int(std::bit_width(std::uint64_t(2 * v + 1))) - 1, 0, kKlas - 1); };
+            kandydat = najblizszaPieczec(ex >= 0 ? ex : wykladnik(x), ey >= 0 ? ey : wykladnik(y));
+        }
+        // Żadna z tych klas jeszcze bez pieczęci: spróbuje się przy następnym kole.
         if (!kandydat)
             return false;
         g.sprawdzona = true;
-        if (!sprawdzPozyczona(*kandydat, x, y)) {
+        g.brzeg = brzegX || brzegY;
+        if (!sprawdzPozyczona(*kandydat, x, y, g.brzeg ? szerokosc : 0, g.brzeg ? wysokosc : 0)) {
             ++odrzuconych_;
             return false;
         }
         g.pieczec = kandydat;
         ++pozyczonych_;
+    }
+    if (g.brzeg) {
+        g.pieczec->odbijObciete(bity, bajtowNaWiersz, 0, 0, szerokosc, wysokosc, x, y);
+        return true;
     }
     return g.pieczec->odbij(bity, bajtowNaWiersz, szerokosc, wysokosc, x, y);
 }
@@ -338,18 +375,31 @@ std::unique_ptr<PieczecKola> KsztaltKola::zdejmij(int ex, int ey) const
 }
 
 // Koło w (x, y) na tle z szumu, raz przez QPainter, raz pieczęcią: te same piksele?
-bool KsztaltKola::zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los) const
+bool KsztaltKola::zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los, int szerokosc,
+                                 int wysokosc) const
 {
     const int h = polowa_;
     const int bok = 2 * h + 1;
     const bool alfa = format_ == QImage::Format_ARGB32_Premultiplied;
     // Obraz sięga do koła (silnik liczy we współrzędnych obrazu), ale pisze się i
-    // czyta tylko kwadrat wokół niego; jeden na wątek, żeby nie przydzielać go co raz.
-    thread_local QImage obraz;
-    if (obraz.format() != format_ || obraz.width() < x + h + 3 || obraz.height() < y + h + 3)
+    // czyta tylko kwadrat wokół niego; jeden na wątek, żeby nie przydzielać go co
+    // raz. Przy brzegu obraz ma dokładnie wymiary tego, na którym koło się rysuje.
+    thread_local QImage wiekszy, rowny;
+    const bool brzeg = szerokosc > 0;
+    QImage& obraz = brzeg ? rowny : wiekszy;
+    if (brzeg) {
+        if (obraz.format() != format_ || obraz.width() != szerokosc || obraz.height() != wysokosc)
+            obraz = QImage(szerokosc, wysokosc, format_);
+    } else if (obraz.format() != format_ || obraz.width() < x + h + 3 || obraz.height() < y + h + 3) {
         obraz = QImage(std::max(obraz.format() == format_ ? obraz.width() : 0, x + h + 3),
                        std::max(obraz.format() == format_ ? obraz.height() : 0, y + h + 3), format_);
+    }
     if (obraz.isNull())
+        return false;
+    // Część kwadratu w obrazie (we współrzędnych kwadratu).
+    const int x0 = std::max(0, h - x), y0 = std::max(0, h - y);
+    const int x1 = std::min(bok, obraz.width() - (x - h)), y1 = std::min(bok, obraz.height() - (y - h));
+    if (x0 >= x1 || y0 >= y1)
         return false;
     std::uint8_t* bity = obraz.bits();
     const qsizetype bpl = obraz.bytesPerLine();
@@ -366,16 +416,25 @@ bool KsztaltKola::zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32
             v |= 0xFF000000u;
         }
     }
-    for (int j = 0; j < bok; ++j)
-        std::memcpy(piksel(bity, bpl, x - h, y - h + j), &odbite[std::size_t(j * bok)], std::size_t(bok) * 4);
+    const std::size_t dl = std::size_t(x1 - x0) * 4;
+    for (int j = y0; j < y1; ++j)
+        std::memcpy(piksel(bity, bpl, x - h + x0, y - h + j), &odbite[std::size_t(j * bok + x0)], dl);
     {
         QPainter p(&obraz);
         ustawPainter(p, pioro_, pedzel_);
         rysujKolo(p, x, y, r_);
     }
-    for (int j = 0; j < bok; ++j)
-        std::memcpy(&wzor[std::size_t(j * bok)], piksel(bity, bpl, x - h, y - h + j), std::size_t(bok) * 4);
-    return s.odbij(reinterpret_cast<std::uint8_t*>(odbite.data()), bok * 4, bok, bok, h, h) && wzor == odbite;
+    wzor = odbite;
+    for (int j = y0; j < y1; ++j)
+        std::memcpy(&wzor[std::size_t(j * bok + x0)], piksel(bity, bpl, x - h + x0, y - h + j), dl);
+    auto* b = reinterpret_cast<std::uint8_t*>(odbite.data());
+    if (x0 == 0 && y0 == 0 && x1 == bok && y1 == bok) {
+        if (!s.odbij(b, bok * 4, bok, bok, h, h))
+            return false;
+    } else {
+        s.odbijObciete(b, bok * 4, x0, y0, x1, y1, h, h);
+    }
+    return wzor == odbite;
 }
 
 // Sprawdzenie po zdjęciu tablic: koło w dwóch miejscach klasy na tle z szumu, raz
@@ -397,11 +456,11 @@ bool KsztaltKola::sprawdz(const PieczecKola& s, int ex, int ey) const
 
 // Pieczęć sąsiedniej klasy w położeniu na granicy: trzy tła z szumu. Różnica
 // pokrycia choćby jednego piksela zmienia wynik dla prawie każdego tła.
-bool KsztaltKola::sprawdzPozyczona(const PieczecKola& s, int x, int y) const
+bool KsztaltKola::sprawdzPozyczona(const PieczecKola& s, int x, int y, int szerokosc, int wysokosc) const
 {
     std::uint32_t los = 0x2545F491u ^ std::uint32_t(x * 8191 + y);
     for (int i = 0; i < 3; ++i)
-        if (!zgodnaWPunkcie(s, x, y, los))
+        if (!zgodnaWPunkcie(s, x, y, los, szerokosc, wysokosc))
             return false;
     return true;
 }

@@ -36,6 +36,10 @@ public:
     // Odbija koło o środku (x, y); false (i nic nie zmienia), gdy nie mieści się
     // całe w obrazie.
     bool odbij(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y) const;
+    // Odbija koło o środku (x, y) tylko w pikselach prostokąta [minX, maxX) × [minY, maxY)
+    // (koło przy brzegu obrazu).
+    void odbijObciete(std::uint8_t* bity, qsizetype bajtowNaWiersz, int minX, int minY, int maxX, int maxY, int x,
+                      int y) const;
     // Liczba pikseli, które koło zmienia.
     int liczbaPikseli() const { return int(piksele_.size() + stale_.size()); }
 
@@ -103,26 +107,32 @@ private:
         const PieczecKola* pieczec = nullptr;   // używana: własna albo pożyczona od innej klasy
     };
 
-    // Położenie na granicy klas: w osi na granicy liczy się dokładna współrzędna,
-    // w drugiej klasa. Pieczęć pożyczona od sąsiedniej klasy po sprawdzeniu.
+    // Położenie na granicy klas albo przy brzegu obrazu: w osi na granicy (przy
+    // brzegu) liczy się dokładna współrzędna, w drugiej klasa; przy prawym i dolnym
+    // brzegu także wymiar obrazu. Pieczęć pożyczona od innej klasy po sprawdzeniu.
     struct Granica {
         std::uint32_t rysowan = 0;
         bool sprawdzona = false;
         const PieczecKola* pieczec = nullptr;   // należy do klasy, od której pożyczona
+        bool brzeg = false;
     };
 
     // Klasa położenia koła o środku v w jednej osi; -1 na granicy klas.
     int klasa(int v) const;
     // Klasy najbliższych położeń po obu stronach granicy (-1: brak).
     void sasiednieKlasy(int v, int& mniejsza, int& wieksza) const;
-    bool odbijNaGranicy(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y,
+    // Koło na granicy klas albo przy brzegu obrazu.
+    bool odbijWyjatkowo(std::uint8_t* bity, qsizetype bajtowNaWiersz, int szerokosc, int wysokosc, int x, int y,
                         int ex, int ey);
-    bool sprawdzPozyczona(const PieczecKola& p, int x, int y) const;
+    // Sprawdzenie na trzech tłach; przy brzegu (szerokosc > 0) na obrazie tej wielkości.
+    bool sprawdzPozyczona(const PieczecKola& p, int x, int y, int szerokosc, int wysokosc) const;
     // Pieczęć klasy najbliższej (ex, ey), która już ją ma (nullptr: żadna).
     const PieczecKola* najblizszaPieczec(int ex, int ey) const;
     bool sprawdzPozyczonaDlaKlasy(const PieczecKola& p, int ex, int ey, int szerokosc, int wysokosc) const;
-    // Koło narysowane przez QPainter i pieczęcią w (x, y) na tle z szumu.
-    bool zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los) const;
+    // Koło narysowane przez QPainter i pieczęcią w (x, y) na tle z szumu. Gdy
+    // szerokosc > 0, na obrazie dokładnie szerokosc × wysokosc (koło przy brzegu).
+    bool zgodnaWPunkcie(const PieczecKola& s, int x, int y, std::uint32_t& los, int szerokosc = 0,
+                        int wysokosc = 0) const;
     // Najmniejszy środek w klasie e (-1: żaden nie mieści kwadratu pieczęci w obrazie).
     int srodekKlasy(int e) const;
     std::unique_ptr<PieczecKola> zdejmij(int ex, int ey) const;
