@@ -36,7 +36,7 @@ void MapaStacji::zbuduj(const Siec& s, bool zSiatka)
     zoomWidocznych_ = -1;
     widoczne_.clear();
 
-    kolumn_ = wierszy_ = 0;
+    u_ = UkladSiatki();
     poczatki_.clear();
     stacje_.clear();
     if (!zSiatka || n < 256)
@@ -55,25 +55,14 @@ void MapaStacji::zbuduj(const Siec& s, bool zSiatka)
             y1 = std::min(y1, y_[i]), y2 = std::max(y2, y_[i]);
         }
     }
-    if (!jest)
-        return;
     // Ok. cztery stacje na komórkę.
-    const double szer = std::max(x2 - x1, 1.0), wys = std::max(y2 - y1, 1.0);
-    const double komorek = std::clamp(double(n) / 4, 1.0, double(1 << 20));
-    bok_ = std::sqrt(szer * wys / komorek);
-    if (!(bok_ > 0) || !std::isfinite(bok_))
+    if (!jest || !u_.ustaw(x1, y1, x2, y2, double(n) / 4))
         return;
-    kolumn_ = std::clamp(int(szer / bok_) + 1, 1, 4096);
-    wierszy_ = std::clamp(int(wys / bok_) + 1, 1, 4096);
-    x0_ = x1;
-    y0_ = y1;
-    const std::size_t komorki = std::size_t(kolumn_) * std::size_t(wierszy_);
+    const std::size_t komorki = u_.komorki();
     auto komorka = [&](std::size_t i) {
         if (!std::isfinite(x_[i]) || !std::isfinite(y_[i]))
             return komorki;
-        const int k = std::clamp(int(std::floor((x_[i] - x0_) / bok_)), 0, kolumn_ - 1);
-        const int w = std::clamp(int(std::floor((y_[i] - y0_) / bok_)), 0, wierszy_ - 1);
-        return std::size_t(w) * std::size_t(kolumn_) + std::size_t(k);
+        return u_.komorka(u_.kolumna(x_[i]), u_.wiersz(y_[i]));
     };
     std::vector<std::uint32_t> kom(n);
     poczatki_.assign(komorki + 2, 0);
@@ -108,29 +97,7 @@ const std::vector<std::int32_t>& MapaStacji::widoczne(std::int64_t zoom)
 
 bool MapaStacji::wybierz(double x1, double y1, double x2, double y2, std::vector<std::int32_t>& wynik) const
 {
-    wynik.clear();
-    if (kolumn_ == 0 || !(x1 <= x2) || !(y1 <= y2))
-        return false;
-    const double k1 = std::floor((x1 - x0_) / bok_), k2 = std::floor((x2 - x0_) / bok_);
-    const double w1 = std::floor((y1 - y0_) / bok_), w2 = std::floor((y2 - y0_) / bok_);
-    if (!std::isfinite(k1) || !std::isfinite(k2) || !std::isfinite(w1) || !std::isfinite(w2))
-        return false;
-    const std::size_t komorki = std::size_t(kolumn_) * std::size_t(wierszy_);
-    const bool poza = k2 < 0 || w2 < 0 || k1 > kolumn_ - 1 || w1 > wierszy_ - 1;
-    if (!poza) {
-        const int a = int(std::clamp(k1, 0.0, double(kolumn_ - 1))), b = int(std::clamp(k2, 0.0, double(kolumn_ - 1)));
-        const int c = int(std::clamp(w1, 0.0, double(wierszy_ - 1))), e = int(std::clamp(w2, 0.0, double(wierszy_ - 1)));
-        if (2 * std::size_t(b - a + 1) * std::size_t(e - c + 1) > komorki)
-            return false;
-        for (int w = c; w <= e; ++w) {
-            const std::size_t z = std::size_t(w) * std::size_t(kolumn_);
-            wynik.insert(wynik.end(), stacje_.begin() + poczatki_[z + std::size_t(a)],
-                         stacje_.begin() + poczatki_[z + std::size_t(b) + 1]);
-        }
-    }
-    wynik.insert(wynik.end(), stacje_.begin() + poczatki_[komorki], stacje_.begin() + poczatki_[komorki + 1]);
-    std::sort(wynik.begin(), wynik.end());
-    return true;
+    return u_.wybierz(x1, y1, x2, y2, poczatki_, stacje_, wynik);
 }
 
 void StacjeWidoku(MapaStacji& m, const Widok& w, int szer, int wys, std::vector<StacjaWidoku>& wynik,

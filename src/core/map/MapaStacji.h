@@ -7,6 +7,7 @@
 // Stacje w widoku (`StacjeWidoku`) idą w kolejności numerów, jak w przejściu po
 // wszystkich stacjach, więc rysowanie i reguła nakładania się nazw dają ten sam obraz.
 
+#include "UkladSiatki.h"
 #include "Widok.h"
 
 #include <cstdint>
@@ -49,13 +50,9 @@ private:
     std::int64_t zoomWidocznych_ = -1;
     std::vector<std::int32_t> widoczne_;
 
-    // Siatka: komórki kwadratowe, numery stacji komórki rosnąco; stacje bez
-    // położenia (nieskończone, nieliczbowe) w komórce dodatkowej na końcu.
-    double x0_ = 0;
-    double y0_ = 0;
-    double bok_ = 1;
-    int kolumn_ = 0;
-    int wierszy_ = 0;
+    // Siatka: numery stacji każdej komórki rosnąco; stacje bez położenia
+    // (nieskończone, nieliczbowe) w komórce dodatkowej na końcu.
+    UkladSiatki u_;
     std::vector<std::uint32_t> poczatki_;
     std::vector<std::int32_t> stacje_;
 };

@@ -39,7 +39,7 @@ void SiatkaOdcinkow::zbuduj(const Siec& s)
 {
     poczatki_.clear();
     odcinki_.clear();
-    kolumn_ = wierszy_ = 0;
+    u_ = UkladSiatki();
     const std::size_t m = s.Odcinki.size();
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool jest = false;
@@ -55,22 +55,10 @@ void SiatkaOdcinkow::zbuduj(const Siec& s)
             x1 = std::min(x1, ax), y1 = std::min(y1, ay), x2 = std::max(x2, bx), y2 = std::max(y2, by);
         }
     }
-    if (!jest || m < 64)
+    // Ok. dwa odcinki na komórkę.
+    if (!jest || m < 64 || !u_.ustaw(x1, y1, x2, y2, double(m) / 2))
         return;
-    // Ok. dwa odcinki na komórkę, komórki kwadratowe.
-    const double szer = std::max(x2 - x1, 1.0), wys = std::max(y2 - y1, 1.0);
-    const double komorek = std::clamp(double(m) / 2, 1.0, double(1 << 20));
-    bok_ = std::sqrt(szer * wys / komorek);
-    if (!(bok_ > 0) || !std::isfinite(bok_))
-        return;
-    kolumn_ = std::clamp(int(szer / bok_) + 1, 1, 4096);
-    wierszy_ = std::clamp(int(wys / bok_) + 1, 1, 4096);
-    x0_ = x1;
-    y0_ = y1;
-    auto kolumna = [&](double x) { return std::clamp(int(std::floor((x - x0_) / bok_)), 0, kolumn_ - 1); };
-    auto wiersz = [&](double y) { return std::clamp(int(std::floor((y - y0_) / bok_)), 0, wierszy_ - 1); };
-
-    const std::size_t n = std::size_t(kolumn_) * std::size_t(wierszy_);
+    const std::size_t n = u_.komorki();
     // Odcinki o współrzędnych nieskończonych albo nieliczbowych trafiają do
     // każdego wyboru (komórka dodatkowa na końcu).
     std::vector<std::uint32_t> licznik(n + 1, 0);
@@ -79,11 +67,11 @@ void SiatkaOdcinkow::zbuduj(const Siec& s)
             f(n);
             return;
         }
-        const int k1 = kolumna(std::min(o.XA, o.XB)), k2 = kolumna(std::max(o.XA, o.XB));
-        const int w1 = wiersz(std::min(o.YA, o.YB)), w2 = wiersz(std::max(o.YA, o.YB));
+        const int k1 = u_.kolumna(std::min(o.XA, o.XB)), k2 = u_.kolumna(std::max(o.XA, o.XB));
+        const int w1 = u_.wiersz(std::min(o.YA, o.YB)), w2 = u_.wiersz(std::max(o.YA, o.YB));
         for (int w = w1; w <= w2; ++w)
             for (int k = k1; k <= k2; ++k)
-                f(std::size_t(w) * std::size_t(kolumn_) + std::size_t(k));
+                f(u_.komorka(k, w));
     };
     for (const auto& o : s.Odcinki)
         kazdaKomorka(o, [&](std::size_t c) { ++licznik[c]; });
@@ -98,28 +86,7 @@ void SiatkaOdcinkow::zbuduj(const Siec& s)
 
 bool SiatkaOdcinkow::wybierz(double x1, double y1, double x2, double y2, std::vector<std::int32_t>& wynik) const
 {
-    wynik.clear();
-    if (kolumn_ == 0 || !(x1 <= x2) || !(y1 <= y2))
-        return false;
-    const double k1 = std::floor((x1 - x0_) / bok_), k2 = std::floor((x2 - x0_) / bok_);
-    const double w1 = std::floor((y1 - y0_) / bok_), w2 = std::floor((y2 - y0_) / bok_);
-    const int a = int(std::clamp(k1, 0.0, double(kolumn_ - 1))), b = int(std::clamp(k2, 0.0, double(kolumn_ - 1)));
-    const int c = int(std::clamp(w1, 0.0, double(wierszy_ - 1))), e = int(std::clamp(w2, 0.0, double(wierszy_ - 1)));
-    // Prostokąt całkiem poza siatką: tylko odcinki bez położenia.
-    const bool poza = k2 < 0 || w2 < 0 || k1 > kolumn_ - 1 || w1 > wierszy_ - 1;
-    const std::size_t n = std::size_t(kolumn_) * std::size_t(wierszy_);
-    if (!poza && 2 * std::size_t(b - a + 1) * std::size_t(e - c + 1) > n)
-        return false;
-    if (!poza)
-        for (int w = c; w <= e; ++w)
-            for (int k = a; k <= b; ++k) {
-                const std::size_t kom = std::size_t(w) * std::size_t(kolumn_) + std::size_t(k);
-                wynik.insert(wynik.end(), odcinki_.begin() + poczatki_[kom], odcinki_.begin() + poczatki_[kom + 1]);
-            }
-    wynik.insert(wynik.end(), odcinki_.begin() + poczatki_[n], odcinki_.begin() + poczatki_[n + 1]);
-    std::sort(wynik.begin(), wynik.end());
-    wynik.erase(std::unique(wynik.begin(), wynik.end()), wynik.end());
-    return true;
+    return u_.wybierz(x1, y1, x2, y2, poczatki_, odcinki_, wynik);
 }
 
 // ---------------------------------------------------------------- pamięć warstw

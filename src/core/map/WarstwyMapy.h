@@ -7,6 +7,7 @@
 
 #include "Kanwa.h"
 #include "MapaStacji.h"
+#include "UkladSiatki.h"
 
 #include <QImage>
 #include <array>
@@ -30,12 +31,8 @@ public:
     bool wybierz(double x1, double y1, double x2, double y2, std::vector<std::int32_t>& wynik) const;
 
 private:
-    double x0_ = 0;
-    double y0_ = 0;
-    double bok_ = 1;
-    int kolumn_ = 0;
-    int wierszy_ = 0;
-    std::vector<std::uint32_t> poczatki_;   // kolumn_ * wierszy_ + 1
+    UkladSiatki u_;
+    std::vector<std::uint32_t> poczatki_;   // komórki + 2 (dodatkowa: odcinki bez położenia)
     std::vector<std::int32_t> odcinki_;
 };
 
