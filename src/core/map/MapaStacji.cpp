@@ -33,6 +33,8 @@ void MapaStacji::zbuduj(const Siec& s, bool zSiatka)
         y_[i] = s.Stacje[i].Ykm;
         widocznosc_[i] = s.Stacje[i].Widocznosc;
     }
+    nazwy_.assign(n, QString());
+    maNazwe_.assign(n, 0);
     zoomWidocznych_ = -1;
     widoczne_.clear();
 
@@ -81,6 +83,16 @@ void MapaStacji::zbuduj(const Siec& s, bool zSiatka)
 bool MapaStacji::dla(const Siec& s) const
 {
     return siec_ == &s && numer_ == s.Numer && dane_ == s.Stacje.data() && x_.size() == s.Stacje.size();
+}
+
+const QString& MapaStacji::nazwa(const Siec& s, std::int32_t i)
+{
+    const auto k = std::size_t(i);
+    if (!maNazwe_[k]) {
+        nazwy_[k] = s.Stacje[k].NazwaStacji.tekst().trimmed();
+        maNazwe_[k] = 1;
+    }
+    return nazwy_[k];
 }
 
 const std::vector<std::int32_t>& MapaStacji::widoczne(std::int64_t zoom)

@@ -10,6 +10,7 @@
 #include "UkladSiatki.h"
 #include "Widok.h"
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
     double y(std::int32_t i) const { return y_[std::size_t(i)]; }
     std::int32_t widocznosc(std::int32_t i) const { return widocznosc_[std::size_t(i)]; }
 
+    // Nazwa stacji bez odstępów na końcach, odczytana z sieci przy pierwszym użyciu
+    // (nazwy, jak położenia, zmienia tylko wczytanie sieci).
+    const QString& nazwa(const Siec& s, std::int32_t i);
+
     // Rosnące numery stacji widocznych przy powiększeniu `zoom` (pamiętane dla
     // ostatniego powiększenia).
     const std::vector<std::int32_t>& widoczne(std::int64_t zoom);
@@ -46,6 +51,8 @@ private:
     std::vector<double> x_;
     std::vector<double> y_;
     std::vector<std::int32_t> widocznosc_;
+    std::vector<QString> nazwy_;
+    std::vector<char> maNazwe_;
 
     std::int64_t zoomWidocznych_ = -1;
     std::vector<std::int32_t> widoczne_;

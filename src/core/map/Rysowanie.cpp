@@ -274,10 +274,9 @@ public:
     {
         const auto& st = d_.siec.Stacje;
         for (const StacjaWidoku& e : wewn_) {
-            const TStacja& s = st[std::size_t(e.lp)];
-            if (s.Widocznosc != widocznosc || (s.Stawka > 0) != zeStawka)
+            if (mapa_.widocznosc(e.lp) != widocznosc || (st[std::size_t(e.lp)].Stawka > 0) != zeStawka)
                 continue;
-            const QString nazwa = s.NazwaStacji.tekst().trimmed();
+            const QString& nazwa = mapa_.nazwa(d_.siec, e.lp);
             const TProstokat r = prostokat(e.p, nazwa);
             if (zajety(r))
                 continue;
@@ -293,7 +292,6 @@ public:
     {
         k_.czcionka.styl = 0;
         k_.czcionka.kolor = kolor;
-        const auto& st = d_.siec.Stacje;
         const Widok& w = d_.widok;
         const std::vector<std::int32_t>& widoczne = mapa_.widoczne(w.zoom);
         // Piksele dalszych stacji liczone raz, gdy pierwszy raz są potrzebne.
@@ -303,7 +301,7 @@ public:
         for (const StacjaWidoku& e : wewn_) {
             if (!e.widoczna)
                 continue;
-            const QString nazwa = st[std::size_t(e.lp)].NazwaStacji.tekst().trimmed();
+            const QString& nazwa = mapa_.nazwa(d_.siec, e.lp);
             const TProstokat r = prostokat(e.p, nazwa);
             while (dalsze < widoczne.size() && widoczne[dalsze] <= e.lp)
                 ++dalsze;
