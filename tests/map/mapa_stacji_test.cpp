@@ -110,6 +110,14 @@ TEST(MapaStacji, WidoczneRosnacoIPamietaneDlaSieci)
                 wzor.push_back(i);
         EXPECT_EQ(m.widoczne(zoom), wzor) << zoom;
     }
+    // Nazwy bez odstępów na końcach, takie jak w rekordach stacji.
+    s.Stacje[7].NazwaStacji.ustaw(QStringLiteral("  Łódź Kaliska "));
+    s.Stacje[8].NazwaStacji.ustaw(QStringLiteral("Żółkiewka"));
+    m.zbuduj(s, true);
+    EXPECT_EQ(m.nazwa(s, 7), QStringLiteral("Łódź Kaliska"));
+    EXPECT_EQ(m.nazwa(s, 8), QStringLiteral("Żółkiewka"));
+    EXPECT_EQ(m.nazwa(s, 7), QStringLiteral("Łódź Kaliska"));
+    EXPECT_TRUE(m.nazwa(s, 9).isEmpty());
     // Sieć wczytana na miejsce poprzedniej (nowy obiekt przeniesiony na to samo
     // miejsce) i jej kopia w innym miejscu: mapa jest już nieaktualna.
     Siec kopia = s;
